@@ -1,0 +1,156 @@
+// Tvx_String operations (the position and case rules are in the header).
+#include "platform/core/Tvx_String.h"
+
+#include <algorithm>
+
+#include "platform/core/NumberText.h"
+#include "platform/core/Unicode.h"
+
+namespace {
+
+size_t clampPos(const std::wstring& text, int pos) {
+    if (pos < 0) return 0;
+    return std::min(static_cast<size_t>(pos), text.size());
+}
+
+bool sameChars(std::wstring_view a, std::wstring_view b, bool matchCase) {
+    if (a.size() != b.size()) return false;
+    if (matchCase) return a == b;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (foldCase(a[i]) != foldCase(b[i])) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+// Letter case of the Latin, Greek and Cyrillic alphabets, independent of the
+// process locale; other characters have no case here.
+wchar_t foldCase(wchar_t c) {
+    if (c < 0x80) return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+        (c >= 0x410 && c <= 0x42F)) {
+        return static_cast<wchar_t>(c + 0x20);
+    }
+    if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 0x50);
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
+        c != 0x17F) {
+        const bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        const bool isUpper = oddPairs ? (c % 2 == 1) : (c % 2 == 0);
+        return isUpper ? static_cast<wchar_t>(c + 1) : c;
+    }
+    if (c == 0x178) return 0xFF;
+    return c;
+}
+
+wchar_t upperCase(wchar_t c) {
+    if (c < 0x80) return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) ||
+        (c >= 0x430 && c <= 0x44F)) {
+        return static_cast<wchar_t>(c - 0x20);
+    }
+    if (c >= 0x450 && c <= 0x45F) return static_cast<wchar_t>(c - 0x50);
+    if (c == 0xFF) return 0x178;
+    if (c >= 0x100 && c <= 0x17F && foldCase(static_cast<wchar_t>(c - 1)) == c &&
+        foldCase(c) == c) {
+        return static_cast<wchar_t>(c - 1);
+    }
+    return c;
+}
+
+Tvx_String::Tvx_String(int value) : text_(std::to_wstring(value)) {}
+
+Tvx_String::Tvx_String(double value, int decimals, bool trimZeros)
+    : text_(numtext::formatFixed(value, decimals)) {
+    if (trimZeros && text_.find(L'.') != std::wstring::npos) {
+        while (text_.back() == L'0') text_.pop_back();
+        if (text_.back() == L'.') text_.pop_back();
+    }
+}
+
+Tvx_String Tvx_String::fromUtf8(std::string_view utf8) {
+    return Tvx_String(unicode::fromUtf8(utf8));
+}
+
+std::string Tvx_String::toUtf8() const {
+    return unicode::toUtf8(text_);
+}
+
+wchar_t Tvx_String::at(int i) const {
+    if (i < 0 || static_cast<size_t>(i) >= text_.size()) return 0;
+    return text_[static_cast<size_t>(i)];
+}
+
+Tvx_String& Tvx_String::append(const Tvx_String& text) {
+    text_ += text.text_;
+    return *this;
+}
+
+Tvx_String& Tvx_String::append(wchar_t c) {
+    text_.push_back(c);
+    return *this;
+}
+
+Tvx_String& Tvx_String::insertAt(int pos, const Tvx_String& text) {
+    text_.insert(clampPos(text_, pos), text.text_);
+    return *this;
+}
+
+Tvx_String& Tvx_String::removeAt(int pos, int count) {
+    const size_t start = clampPos(text_, pos);
+    const size_t n = count < 0 ? std::wstring::npos : static_cast<size_t>(count);
+    text_.erase(start, n);
+    return *this;
+}
+
+Tvx_String Tvx_String::getSubStringAt(int pos, int count) const {
+    const size_t start = clampPos(text_, pos);
+    const size_t n = count < 0 ? std::wstring::npos : static_cast<size_t>(count);
+    return Tvx_String(text_.substr(start, n));
+}
+
+bool Tvx_String::contains(const Tvx_String& text, bool flag) const {
+    int pos = 0;
+    return findFirstFrom(0, text, flag, pos);
+}
+
+bool Tvx_String::startsWith(const Tvx_String& text, bool flag) const {
+    if (text.text_.size() > text_.size()) return false;
+    return sameChars(std::wstring_view(text_).substr(0, text.text_.size()), text.text_, flag);
+}
+
+bool Tvx_String::endsWith(const Tvx_String& text, bool flag) const {
+    if (text.text_.size() > text_.size()) return false;
+    return sameChars(std::wstring_view(text_).substr(text_.size() - text.text_.size()), text.text_,
+                     flag);
+}
+
+bool Tvx_String::equal(const Tvx_String& other, bool flag) const {
+    return sameChars(text_, other.text_, flag);
+}
+
+bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int& pos) const {
+    pos = -1;
+    const size_t from = clampPos(text_, start);
+    const std::wstring_view needle = text.text_;
+    if (needle.size() > text_.size()) return false;
+    for (size_t i = from; i + needle.size() <= text_.size(); ++i) {
+        if (sameChars(std::wstring_view(text_).substr(i, needle.size()), needle, flag)) {
+            pos = static_cast<int>(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+Tvx_String Tvx_String::toUpper() const {
+    std::wstring out = text_;
+    for (auto& c : out) c = upperCase(c);
+    return Tvx_String(std::move(out));
+}
+
+Tvx_String Tvx_String::toLower() const {
+    std::wstring out = text_;
+    for (auto& c : out) c = foldCase(c);
+    return Tvx_String(std::move(out));
+}

@@ -1,0 +1,34 @@
+// Command dispatch and the top-level usage text of vtss.
+#include "tools/vtss/Cli.h"
+
+namespace vtss {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vtss COMMAND [ARGS...]\n"
+    "\n"
+    "Connection-standards spreadsheet engine and its tools.\n"
+    "\n"
+    "Commands:\n"
+    "  help        show this text\n"
+    "\n"
+    "Run 'vtss COMMAND --help' for the usage of one command.\n"
+    "Exit codes: 0 done, 1 the work failed, 2 bad usage or unreadable input.\n";
+
+}  // namespace
+
+int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << kUsage;
+        return kExitUsage;
+    }
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        out << kUsage;
+        return kExitOk;
+    }
+    err << "vtss: unknown command '" << command << "' (see 'vtss --help')\n";
+    return kExitUsage;
+}
+
+}  // namespace vtss

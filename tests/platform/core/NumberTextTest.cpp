@@ -1,0 +1,84 @@
+// Number-to-text and text-to-number rules, independent of the locale.
+#include "platform/core/NumberText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cwchar>
+#include <string>
+#include <limits>
+
+namespace {
+
+TEST(NumberText, FormatFixedRoundsHalvesAwayFromZero) {
+    struct Case {
+        double value;
+        int decimals;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {2.345, 2, L"2.35"},      {2.675, 2, L"2.68"},   {-0.125, 2, L"-0.13"},
+        {0.5, 0, L"1"},           {-0.5, 0, L"-1"},      {1.5, 0, L"2"},
+        {2.5, 0, L"3"},           {-0.001, 2, L"0.00"},  {0.0, 3, L"0.000"},
+        {-0.0, 1, L"0.0"},        {9.999, 2, L"10.00"},  {99.5, 0, L"100"},
+        {1234567.891, 1, L"1234567.9"}, {0.000123, 5, L"0.00012"}, {0.000125, 5, L"0.00013"},
+        {1e20, 2, L"100000000000000000000.00"}, {10, -3, L"10"},   {1.0 / 3, 7, L"0.3333333"},
+        {5e-324, 2, L"0.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value << " with " << c.decimals);
+        EXPECT_EQ(numtext::formatFixed(c.value, c.decimals), c.expected);
+    }
+    EXPECT_EQ(numtext::formatFixed(std::numeric_limits<double>::quiet_NaN(), 2), L"nan");
+    EXPECT_EQ(numtext::formatFixed(-HUGE_VAL, 2), L"-inf");
+}
+
+TEST(NumberText, FormatGeneralKeepsFifteenDigitsWithoutTrailingZeros) {
+    struct Case {
+        double value;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {0, L"0"},          {10, L"10"},           {-2.5, L"-2.5"},
+        {0.1 + 0.2, L"0.3"}, {1.0 / 3, L"0.333333333333333"}, {123456789012345, L"123456789012345"},
+        {1e15, L"1E+15"},   {1.5e20, L"1.5E+20"},  {0.0001, L"0.0001"},
+        {0.00001, L"0.00001"}, {1e-7, L"1E-07"},   {-1234.5678, L"-1234.5678"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.value);
+        EXPECT_EQ(numtext::formatGeneral(c.value), c.expected);
+    }
+}
+
+TEST(NumberText, ParseFollowsTheAtofRule) {
+    struct Case {
+        const wchar_t* text;
+        double expected;
+    };
+    const Case cases[] = {
+        {L"12.5", 12.5}, {L"  -3e2xyz", -300}, {L"+.5", 0.5},   {L"abc", 0},
+        {L"", 0},        {L"1e", 1},           {L"1e+", 1},     {L"7.", 7},
+        {L".", 0},       {L"-", 0},            {L"1e999", HUGE_VAL}, {L"1e-999", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << std::string(c.text, c.text + wcslen(c.text)));
+        EXPECT_EQ(numtext::parseLeadingDouble(c.text), c.expected);
+    }
+    EXPECT_EQ(numtext::parseLeadingInt(L" -17.9"), -17);
+    EXPECT_EQ(numtext::parseLeadingInt(L"99999999999"), 2147483647);
+    EXPECT_EQ(numtext::parseLeadingInt(L"-99999999999"), -2147483647 - 1);
+    EXPECT_EQ(numtext::parseLeadingInt(L"x1"), 0);
+}
+
+TEST(NumberText, ParseWholeDoubleNeedsTheWholeText) {
+    double value = -1;
+    EXPECT_TRUE(numtext::parseWholeDouble(L" 2.5e1 ", value));
+    EXPECT_EQ(value, 25);
+    value = -1;
+    EXPECT_FALSE(numtext::parseWholeDouble(L"2.5mm", value));
+    EXPECT_FALSE(numtext::parseWholeDouble(L"", value));
+    EXPECT_FALSE(numtext::parseWholeDouble(L"1e", value));
+    EXPECT_EQ(value, -1);
+}
+
+}  // namespace
