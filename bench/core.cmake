@@ -1,0 +1,1 @@
+vtss_add_bench(bench_core DEPS vtss_core)

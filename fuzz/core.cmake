@@ -1,0 +1,1 @@
+vtss_add_fuzzer(text_decode DEPS vtss_core)
