@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <string>
 
 namespace numtext {
@@ -27,24 +27,28 @@ struct DecimalDigits {
 
 DecimalDigits shortestDigits(double magnitude) {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                std::chars_format::scientific);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
     std::string text(buffer, result.ptr);  // d.dddde[+-]xx
     const size_t e = text.find('e');
     DecimalDigits out;
     out.exponent10 = std::stoi(text.substr(e + 1)) + 1;
     for (size_t i = 0; i < e; ++i) {
-        if (text[i] != '.') out.digits.push_back(text[i]);
+        if (text[i] != '.')
+            out.digits.push_back(text[i]);
     }
-    while (out.digits.size() > 1 && out.digits.back() == '0') out.digits.pop_back();
-    if (out.digits == "0") out.exponent10 = 1;
+    while (out.digits.size() > 1 && out.digits.back() == '0')
+        out.digits.pop_back();
+    if (out.digits == "0")
+        out.exponent10 = 1;
     return out;
 }
 
 // Rounds the digits half away from zero, keeping `keep` digits (keep may be 0
 // or negative: then the number rounds to 0 or to one unit of the first kept place).
 void roundDigits(DecimalDigits& d, int keep) {
-    if (keep >= static_cast<int>(d.digits.size())) return;
+    if (keep >= static_cast<int>(d.digits.size()))
+        return;
     if (keep < 0) {
         d.digits = "0";
         d.exponent10 = 1;
@@ -65,7 +69,8 @@ void roundDigits(DecimalDigits& d, int keep) {
             d.digits[i] += 1;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0') d.digits.pop_back();
+    while (!d.digits.empty() && d.digits.back() == '0')
+        d.digits.pop_back();
     if (d.digits.empty()) {
         d.digits = "0";
         d.exponent10 = 1;
@@ -77,7 +82,8 @@ bool isZero(const DecimalDigits& d) {
 }
 
 std::wstring specialText(double value) {
-    if (std::isnan(value)) return L"nan";
+    if (std::isnan(value))
+        return L"nan";
     return value < 0 ? L"-inf" : L"inf";
 }
 
@@ -85,20 +91,27 @@ std::wstring specialText(double value) {
 // returns its length, 0 when there is none.
 size_t numberPrefixLength(std::wstring_view text) {
     size_t i = 0;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) ++i;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
+        ++i;
     size_t digits = 0;
-    while (i < text.size() && text[i] >= L'0' && text[i] <= L'9') ++i, ++digits;
+    while (i < text.size() && text[i] >= L'0' && text[i] <= L'9')
+        ++i, ++digits;
     if (i < text.size() && text[i] == L'.') {
         ++i;
-        while (i < text.size() && text[i] >= L'0' && text[i] <= L'9') ++i, ++digits;
+        while (i < text.size() && text[i] >= L'0' && text[i] <= L'9')
+            ++i, ++digits;
     }
-    if (digits == 0) return 0;
+    if (digits == 0)
+        return 0;
     if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
         size_t j = i + 1;
-        if (j < text.size() && (text[j] == L'+' || text[j] == L'-')) ++j;
+        if (j < text.size() && (text[j] == L'+' || text[j] == L'-'))
+            ++j;
         const size_t exponentStart = j;
-        while (j < text.size() && text[j] >= L'0' && text[j] <= L'9') ++j;
-        if (j > exponentStart) i = j;
+        while (j < text.size() && text[j] >= L'0' && text[j] <= L'9')
+            ++j;
+        if (j > exponentStart)
+            i = j;
     }
     return i;
 }
@@ -106,9 +119,11 @@ size_t numberPrefixLength(std::wstring_view text) {
 double convertNumber(std::wstring_view number) {
     std::string narrow;
     narrow.reserve(number.size());
-    for (wchar_t c : number) narrow.push_back(static_cast<char>(c));
+    for (wchar_t c : number)
+        narrow.push_back(static_cast<char>(c));
     const char* begin = narrow.data();
-    if (!narrow.empty() && narrow[0] == '+') ++begin;
+    if (!narrow.empty() && narrow[0] == '+')
+        ++begin;
     double value = 0;
     auto result = std::from_chars(begin, narrow.data() + narrow.size(), value);
     if (result.ec == std::errc::result_out_of_range) {
@@ -117,7 +132,8 @@ double convertNumber(std::wstring_view number) {
         const size_t e = narrow.find_first_of("eE");
         const bool tiny = e != std::string::npos && narrow.find('-', e) != std::string::npos;
         value = tiny ? 0.0 : HUGE_VAL;
-        if (negative) value = -value;
+        if (negative)
+            value = -value;
     }
     return value;
 }
@@ -125,12 +141,14 @@ double convertNumber(std::wstring_view number) {
 }  // namespace
 
 std::wstring formatFixed(double value, int decimals) {
-    if (!std::isfinite(value)) return specialText(value);
+    if (!std::isfinite(value))
+        return specialText(value);
     decimals = std::clamp(decimals, 0, 17);
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, d.exponent10 + decimals);
     std::string out;
-    if (value < 0 && !isZero(d)) out.push_back('-');
+    if (value < 0 && !isZero(d))
+        out.push_back('-');
     // Integer part.
     if (d.exponent10 <= 0 || isZero(d)) {
         out.push_back('0');
@@ -152,12 +170,15 @@ std::wstring formatFixed(double value, int decimals) {
 }
 
 std::wstring formatGeneral(double value) {
-    if (!std::isfinite(value)) return specialText(value);
+    if (!std::isfinite(value))
+        return specialText(value);
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, 15);
-    if (isZero(d)) return L"0";
+    if (isZero(d))
+        return L"0";
     std::string out;
-    if (value < 0) out.push_back('-');
+    if (value < 0)
+        out.push_back('-');
     const int exponent = d.exponent10 - 1;  // of the first digit
     if (exponent >= 15 || exponent < -5) {
         out.push_back(d.digits[0]);
@@ -168,7 +189,8 @@ std::wstring formatGeneral(double value) {
         out.push_back('E');
         out.push_back(exponent < 0 ? '-' : '+');
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10) out.push_back('0');
+        if (magnitude < 10)
+            out.push_back('0');
         out.append(std::to_string(magnitude));
     } else if (d.exponent10 <= 0) {
         out.append("0.");
@@ -188,7 +210,8 @@ std::wstring formatGeneral(double value) {
 
 double parseLeadingDouble(std::wstring_view text) {
     size_t start = 0;
-    while (start < text.size() && isBlank(text[start])) ++start;
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
     text.remove_prefix(start);
     const size_t length = numberPrefixLength(text);
     return length == 0 ? 0.0 : convertNumber(text.substr(0, length));
@@ -196,26 +219,33 @@ double parseLeadingDouble(std::wstring_view text) {
 
 int parseLeadingInt(std::wstring_view text) {
     size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
+        negative = text[i++] == L'-';
     long long value = 0;
     for (; i < text.size() && text[i] >= L'0' && text[i] <= L'9'; ++i) {
         value = value * 10 + (text[i] - L'0');
-        if (value > static_cast<long long>(INT_MAX) + 1) break;
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            break;
     }
-    if (negative) value = -value;
+    if (negative)
+        value = -value;
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
 bool parseWholeDouble(std::wstring_view text, double& value) {
     size_t start = 0;
     size_t end = text.size();
-    while (start < end && isBlank(text[start])) ++start;
-    while (end > start && isBlank(text[end - 1])) --end;
+    while (start < end && isBlank(text[start]))
+        ++start;
+    while (end > start && isBlank(text[end - 1]))
+        --end;
     text = text.substr(start, end - start);
     const size_t length = numberPrefixLength(text);
-    if (length == 0 || length != text.size()) return false;
+    if (length == 0 || length != text.size())
+        return false;
     value = convertNumber(text);
     return true;
 }

@@ -12,7 +12,7 @@
 
 template <typename T>
 class Tvx_Array {
-public:
+  public:
     Tvx_Array() = default;
     Tvx_Array(std::initializer_list<T> items) : items_(items) {}
     explicit Tvx_Array(std::vector<T> items) : items_(std::move(items)) {}
@@ -46,7 +46,8 @@ public:
         items_.insert(items_.begin() + pos, item);
     }
     bool removeAt(int pos) {
-        if (pos < 0 || pos >= length()) return false;
+        if (pos < 0 || pos >= length())
+            return false;
         items_.erase(items_.begin() + pos);
         return true;
     }
@@ -78,7 +79,7 @@ public:
 
     friend bool operator==(const Tvx_Array& a, const Tvx_Array& b) { return a.items_ == b.items_; }
 
-private:
+  private:
     std::vector<T> items_;
 };
 

@@ -9,15 +9,19 @@
 namespace {
 
 size_t clampPos(const std::wstring& text, int pos) {
-    if (pos < 0) return 0;
+    if (pos < 0)
+        return 0;
     return std::min(static_cast<size_t>(pos), text.size());
 }
 
 bool sameChars(std::wstring_view a, std::wstring_view b, bool matchCase) {
-    if (a.size() != b.size()) return false;
-    if (matchCase) return a == b;
+    if (a.size() != b.size())
+        return false;
+    if (matchCase)
+        return a == b;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (foldCase(a[i]) != foldCase(b[i])) return false;
+        if (foldCase(a[i]) != foldCase(b[i]))
+            return false;
     }
     return true;
 }
@@ -27,30 +31,36 @@ bool sameChars(std::wstring_view a, std::wstring_view b, bool matchCase) {
 // Letter case of the Latin, Greek and Cyrillic alphabets, independent of the
 // process locale; other characters have no case here.
 wchar_t foldCase(wchar_t c) {
-    if (c < 0x80) return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
+    if (c < 0x80)
+        return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + 32) : c;
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
         (c >= 0x410 && c <= 0x42F)) {
         return static_cast<wchar_t>(c + 0x20);
     }
-    if (c >= 0x400 && c <= 0x40F) return static_cast<wchar_t>(c + 0x50);
+    if (c >= 0x400 && c <= 0x40F)
+        return static_cast<wchar_t>(c + 0x50);
     if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
         c != 0x17F) {
         const bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
         const bool isUpper = oddPairs ? (c % 2 == 1) : (c % 2 == 0);
         return isUpper ? static_cast<wchar_t>(c + 1) : c;
     }
-    if (c == 0x178) return 0xFF;
+    if (c == 0x178)
+        return 0xFF;
     return c;
 }
 
 wchar_t upperCase(wchar_t c) {
-    if (c < 0x80) return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
+    if (c < 0x80)
+        return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - 32) : c;
     if ((c >= 0xE0 && c <= 0xFE && c != 0xF7) || (c >= 0x3B1 && c <= 0x3CB && c != 0x3C2) ||
         (c >= 0x430 && c <= 0x44F)) {
         return static_cast<wchar_t>(c - 0x20);
     }
-    if (c >= 0x450 && c <= 0x45F) return static_cast<wchar_t>(c - 0x50);
-    if (c == 0xFF) return 0x178;
+    if (c >= 0x450 && c <= 0x45F)
+        return static_cast<wchar_t>(c - 0x50);
+    if (c == 0xFF)
+        return 0x178;
     if (c >= 0x100 && c <= 0x17F && foldCase(static_cast<wchar_t>(c - 1)) == c &&
         foldCase(c) == c) {
         return static_cast<wchar_t>(c - 1);
@@ -63,8 +73,10 @@ Tvx_String::Tvx_String(int value) : text_(std::to_wstring(value)) {}
 Tvx_String::Tvx_String(double value, int decimals, bool trimZeros)
     : text_(numtext::formatFixed(value, decimals)) {
     if (trimZeros && text_.find(L'.') != std::wstring::npos) {
-        while (text_.back() == L'0') text_.pop_back();
-        if (text_.back() == L'.') text_.pop_back();
+        while (text_.back() == L'0')
+            text_.pop_back();
+        if (text_.back() == L'.')
+            text_.pop_back();
     }
 }
 
@@ -77,7 +89,8 @@ std::string Tvx_String::toUtf8() const {
 }
 
 wchar_t Tvx_String::at(int i) const {
-    if (i < 0 || static_cast<size_t>(i) >= text_.size()) return 0;
+    if (i < 0 || static_cast<size_t>(i) >= text_.size())
+        return 0;
     return text_[static_cast<size_t>(i)];
 }
 
@@ -115,12 +128,14 @@ bool Tvx_String::contains(const Tvx_String& text, bool flag) const {
 }
 
 bool Tvx_String::startsWith(const Tvx_String& text, bool flag) const {
-    if (text.text_.size() > text_.size()) return false;
+    if (text.text_.size() > text_.size())
+        return false;
     return sameChars(std::wstring_view(text_).substr(0, text.text_.size()), text.text_, flag);
 }
 
 bool Tvx_String::endsWith(const Tvx_String& text, bool flag) const {
-    if (text.text_.size() > text_.size()) return false;
+    if (text.text_.size() > text_.size())
+        return false;
     return sameChars(std::wstring_view(text_).substr(text_.size() - text.text_.size()), text.text_,
                      flag);
 }
@@ -133,7 +148,8 @@ bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int
     pos = -1;
     const size_t from = clampPos(text_, start);
     const std::wstring_view needle = text.text_;
-    if (needle.size() > text_.size()) return false;
+    if (needle.size() > text_.size())
+        return false;
     for (size_t i = from; i + needle.size() <= text_.size(); ++i) {
         if (sameChars(std::wstring_view(text_).substr(i, needle.size()), needle, flag)) {
             pos = static_cast<int>(i);
@@ -145,12 +161,14 @@ bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int
 
 Tvx_String Tvx_String::toUpper() const {
     std::wstring out = text_;
-    for (auto& c : out) c = upperCase(c);
+    for (auto& c : out)
+        c = upperCase(c);
     return Tvx_String(std::move(out));
 }
 
 Tvx_String Tvx_String::toLower() const {
     std::wstring out = text_;
-    for (auto& c : out) c = foldCase(c);
+    for (auto& c : out)
+        c = foldCase(c);
     return Tvx_String(std::move(out));
 }

@@ -15,7 +15,7 @@
 #include <string_view>
 
 class Tvx_String {
-public:
+  public:
     Tvx_String() = default;
     Tvx_String(const wchar_t* text) : text_(text ? text : L"") {}
     Tvx_String(std::wstring text) : text_(std::move(text)) {}
@@ -68,7 +68,7 @@ public:
         return a.text_.compare(b.text_) <=> 0;
     }
 
-private:
+  private:
     std::wstring text_;
 };
 
@@ -79,5 +79,7 @@ wchar_t upperCase(wchar_t c);
 
 template <>
 struct std::hash<Tvx_String> {
-    size_t operator()(const Tvx_String& s) const noexcept { return std::hash<std::wstring>{}(s.str()); }
+    size_t operator()(const Tvx_String& s) const noexcept {
+        return std::hash<std::wstring>{}(s.str());
+    }
 };

@@ -5,7 +5,7 @@
 #include "platform/core/Tvx_String.h"
 
 class Tvx_StringArray : public Tvx_Array<Tvx_String> {
-public:
+  public:
     using Tvx_Array<Tvx_String>::Tvx_Array;
     using Tvx_Array<Tvx_String>::find;
 

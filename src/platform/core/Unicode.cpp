@@ -14,7 +14,8 @@ bool isScalarValue(char32_t c) {
 }
 
 void appendUtf8(std::string& out, char32_t c) {
-    if (!isScalarValue(c)) c = kReplacement;
+    if (!isScalarValue(c))
+        c = kReplacement;
     if (c < 0x80) {
         out.push_back(static_cast<char>(c));
     } else if (c < 0x800) {
@@ -53,13 +54,16 @@ size_t decodeUtf8At(std::string_view bytes, size_t pos, char32_t& out) {
     } else {
         return 0;
     }
-    if (pos + length > bytes.size()) return 0;
+    if (pos + length > bytes.size())
+        return 0;
     for (size_t i = 1; i < length; ++i) {
         const uint8_t next = byte(pos + i);
-        if ((next & 0xC0) != 0x80) return 0;
+        if ((next & 0xC0) != 0x80)
+            return 0;
         value = (value << 6) | (next & 0x3F);
     }
-    if (value < minimum || !isScalarValue(value)) return 0;
+    if (value < minimum || !isScalarValue(value))
+        return 0;
     out = value;
     return length;
 }
@@ -77,8 +81,8 @@ std::wstring decodeUtf16(std::string_view bytes, bool bigEndian) {
         if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
             const char32_t low = unitAt(i + 2);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                out.push_back(static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) +
-                                                   (low - 0xDC00)));
+                out.push_back(
+                    static_cast<wchar_t>(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00)));
                 i += 2;
                 continue;
             }
@@ -99,7 +103,8 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
 std::string toUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (wchar_t c : text) appendUtf8(out, static_cast<char32_t>(c));
+    for (wchar_t c : text)
+        appendUtf8(out, static_cast<char32_t>(c));
     return out;
 }
 
@@ -126,7 +131,8 @@ bool isValidUtf8(std::string_view bytes) {
     while (pos < bytes.size()) {
         char32_t c = 0;
         const size_t length = decodeUtf8At(bytes, pos, c);
-        if (length == 0) return false;
+        if (length == 0)
+            return false;
         pos += length;
     }
     return true;
@@ -147,10 +153,14 @@ std::wstring fromWindows1252(std::string_view bytes) {
 }
 
 std::wstring decodeText(std::string_view bytes) {
-    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    else if (bytes.starts_with("\xFF\xFE")) return decodeUtf16(bytes.substr(2), false);
-    else if (bytes.starts_with("\xFE\xFF")) return decodeUtf16(bytes.substr(2), true);
-    if (isValidUtf8(bytes)) return fromUtf8(bytes);
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        bytes.remove_prefix(3);
+    else if (bytes.starts_with("\xFF\xFE"))
+        return decodeUtf16(bytes.substr(2), false);
+    else if (bytes.starts_with("\xFE\xFF"))
+        return decodeUtf16(bytes.substr(2), true);
+    if (isValidUtf8(bytes))
+        return fromUtf8(bytes);
     return fromWindows1252(bytes);
 }
 

@@ -12,7 +12,10 @@ TEST(Tvx_String, ConstructsFromNumbersCharactersAndUtf8) {
     EXPECT_EQ(Tvx_String(2.5, 2, true).str(), L"2.5");
     EXPECT_EQ(Tvx_String(3.0, 2, true).str(), L"3");
     EXPECT_EQ(Tvx_String(1200.0, 0, true).str(), L"1200");
-    EXPECT_EQ(Tvx_String::fromUtf8("a\xE2\x80\xA2" "b").str(), L"a\u2022b");
+    EXPECT_EQ(Tvx_String::fromUtf8("a\xE2\x80\xA2"
+                                   "b")
+                  .str(),
+              L"a\u2022b");
     EXPECT_EQ(Tvx_String(L"\u00A4x").toUtf8(), "\xC2\xA4x");
 }
 

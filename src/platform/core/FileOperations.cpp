@@ -1,0 +1,171 @@
+// Existence, listing, folders, times, copies and deletions of files.
+#include "platform/core/FileOperations.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/core/FileBytes.h"
+#include "platform/core/PathMapping.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Matches name[n..] against pattern[p..]; "*" by backtracking to the last star.
+bool matchWildcards(const std::wstring& name, const std::wstring& pattern) {
+    size_t n = 0, p = 0;
+    size_t starPattern = std::wstring::npos, starName = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() &&
+            (pattern[p] == L'?' || foldCase(pattern[p]) == foldCase(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == L'*') {
+            starPattern = p++;
+            starName = n;
+        } else if (starPattern != std::wstring::npos) {
+            p = starPattern + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == L'*')
+        ++p;
+    return p == pattern.size();
+}
+
+Tvx_String withSeparator(const Tvx_String& folder) {
+    if (folder.isEmpty() || folder.endsWith(L"\\") || folder.endsWith(L"/"))
+        return folder;
+    return folder + Tvx_String(L"\\");
+}
+
+struct FolderEntries {
+    std::vector<Tvx_String> files;
+    std::vector<Tvx_String> folders;
+};
+
+// The names of the files and sub-folders of a folder, each sorted; nothing when
+// the folder cannot be listed.
+std::optional<FolderEntries> listFolder(const fs::path& folder) {
+    std::error_code error;
+    if (folder.empty() || !fs::is_directory(folder, error))
+        return std::nullopt;
+    FolderEntries entries;
+    fs::directory_iterator it(folder, error);
+    if (error)
+        return std::nullopt;
+    for (const fs::directory_iterator end; it != end; it.increment(error)) {
+        const Tvx_String name = Tvx_String::fromUtf8(it->path().filename().string());
+        std::error_code statusError;
+        if (it->symlink_status(statusError).type() == fs::file_type::directory) {
+            entries.folders.push_back(name);
+        } else if (it->is_regular_file(statusError)) {
+            entries.files.push_back(name);
+        }
+    }
+    if (error)
+        return std::nullopt;
+    std::sort(entries.files.begin(), entries.files.end());
+    std::sort(entries.folders.begin(), entries.folders.end());
+    return entries;
+}
+
+bool findFiles(const Tvx_String& folder, const Tvx_String& pattern, bool recursive,
+               Tvx_StringArray& paths) {
+    const std::optional<FolderEntries> entries = listFolder(mapPath(folder));
+    if (!entries)
+        return false;
+    const Tvx_String prefix = withSeparator(folder);
+    for (const Tvx_String& name : entries->files) {
+        if (matchesFilePattern(name, pattern))
+            paths.append(prefix + name);
+    }
+    if (recursive) {
+        for (const Tvx_String& name : entries->folders) {
+            findFiles(prefix + name, pattern, true, paths);
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool matchesFilePattern(const Tvx_String& name, const Tvx_String& pattern) {
+    if (pattern.str() == L"*.*")
+        return true;
+    return matchWildcards(name.str(), pattern.str());
+}
+
+bool ObjectExportFileExists(const Tvx_String& path) {
+    std::error_code error;
+    return fs::is_regular_file(mapPath(path), error);
+}
+
+bool ObjectExportFolderExists(const Tvx_String& path) {
+    std::error_code error;
+    return fs::is_directory(mapPath(path), error);
+}
+
+bool ObjectExportFindFiles(const Tvx_String& folder, const Tvx_String& pattern,
+                           Tvx_StringArray& paths) {
+    paths.removeAll();
+    return findFiles(folder, pattern, false, paths);
+}
+
+bool ObjectExportFindFilesRecursive(const Tvx_String& folder, const Tvx_String& pattern,
+                                    Tvx_StringArray& paths) {
+    paths.removeAll();
+    return findFiles(folder, pattern, true, paths);
+}
+
+bool ObjectExportCreateDirectory(const Tvx_String& folder) {
+    const fs::path mapped = mapPath(folder);
+    if (mapped.empty())
+        return false;
+    std::error_code error;
+    fs::create_directories(mapped, error);
+    return fs::is_directory(mapped, error);
+}
+
+bool ObjectExportGetFileTime(const Tvx_String& path, Tvx_FileTime& time) {
+    std::error_code error;
+    const fs::file_time_type written = fs::last_write_time(mapPath(path), error);
+    if (error)
+        return false;
+    time = std::chrono::time_point_cast<Tvx_FileTime::duration>(
+        std::chrono::file_clock::to_sys(written));
+    return true;
+}
+
+bool ObjectExportCopyFile(const Tvx_String& source, const Tvx_String& target, bool overwrite) {
+    std::error_code error;
+    const fs::path mappedSource = mapPath(source);
+    const fs::file_time_type sourceTime = fs::last_write_time(mappedSource, error);
+    if (error)
+        return false;
+    const std::optional<std::string> bytes = readFileBytes(source);
+    if (!bytes)
+        return false;
+    if (!overwrite && fs::exists(mapPath(target), error))
+        return false;
+    if (!writeFileBytes(target, *bytes))
+        return false;
+    fs::last_write_time(mapPath(target), sourceTime, error);
+    return true;
+}
+
+bool deleteFile(const Tvx_String& path) {
+    const fs::path mapped = mapPath(path);
+    std::error_code error;
+    if (!fs::is_regular_file(fs::symlink_status(mapped, error)) &&
+        !fs::is_symlink(fs::symlink_status(mapped, error))) {
+        return false;
+    }
+    return fs::remove(mapped, error) && !error;
+}

@@ -1,0 +1,96 @@
+// The mapping of the module's paths onto the file system: separators, drive
+// prefixes and letter case.
+#include "platform/core/PathMapping.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class PathMappingTest : public testing::Test {
+  protected:
+    void SetUp() override { setDriveRoot(temp.path()); }
+    void TearDown() override { setDriveRoot({}); }
+    testsupport::TempDir temp;
+};
+
+TEST_F(PathMappingTest, DrivePrefixAndBackslashesMapUnderTheRoot) {
+    temp.write("lib/prof/HEA.pr", "x");
+    struct Case {
+        const wchar_t* path;
+        fs::path expected;
+    };
+    const Case cases[] = {
+        {L"c:\\lib\\prof\\HEA.pr", temp.path() / "lib/prof/HEA.pr"},
+        {L"D:/lib/prof/HEA.pr", temp.path() / "lib/prof/HEA.pr"},
+        {L"c:lib\\prof", temp.path() / "lib/prof"},
+        {L"c:\\\\lib\\prof", temp.path() / "lib/prof"},
+        {L"c:\\lib\\new folder\\new.txt", temp.path() / "lib/new folder/new.txt"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Tvx_String(c.path).toUtf8());
+        EXPECT_EQ(mapPath(c.path), c.expected);
+    }
+}
+
+TEST_F(PathMappingTest, LetterCaseMismatchFindsTheExistingNames) {
+    temp.write("Library/Connection Standards/Base Plate.vts", "x");
+    struct Case {
+        const wchar_t* path;
+        fs::path expected;
+    };
+    const Case cases[] = {
+        {L"c:\\library\\connection standards\\BASE PLATE.VTS",
+         temp.path() / "Library/Connection Standards/Base Plate.vts"},
+        {L"c:\\LIBRARY\\Connection Standards\\", temp.path() / "Library/Connection Standards/"},
+        // The first missing component and the rest stay as written.
+        {L"c:\\library\\connection standards\\Childs\\New.vts",
+         temp.path() / "Library/Connection Standards/Childs/New.vts"},
+        {L"c:\\library\\NEW.map", temp.path() / "Library/NEW.map"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Tvx_String(c.path).toUtf8());
+        EXPECT_EQ(mapPath(c.path), c.expected);
+    }
+}
+
+TEST_F(PathMappingTest, ExactNameWinsOverOthersDifferingInCase) {
+    temp.write("dir/Name.txt", "1");
+    temp.write("dir/NAME.txt", "2");
+    temp.write("dir/other/x", "");
+    EXPECT_EQ(mapPath(L"c:\\dir\\NAME.txt"), temp.path() / "dir/NAME.txt");
+    EXPECT_EQ(mapPath(L"c:\\DIR\\name.txt"), temp.path() / "dir/NAME.txt");  // sorts first
+}
+
+TEST_F(PathMappingTest, PathsWithoutDriveStayRelativeOrAbsolute) {
+    EXPECT_EQ(mapPath(L""), fs::path());
+    EXPECT_EQ(mapPath(L"no\\such\\file.txt"), fs::path("no/such/file.txt"));
+    const Tvx_String absolute = Tvx_String::fromUtf8(temp.path().string()) + L"\\a\\b.txt";
+    EXPECT_EQ(mapPath(absolute), temp.path() / "a/b.txt");
+}
+
+TEST(PathMapping, DriveRootComesFromSetterThenEnvironmentThenSlash) {
+    const char* saved = std::getenv("VTSS_DRIVE_ROOT");
+    const std::string savedValue = saved ? saved : "";
+    ::unsetenv("VTSS_DRIVE_ROOT");
+    setDriveRoot({});
+    EXPECT_EQ(driveRoot(), fs::path("/"));
+    EXPECT_EQ(mapPath(L"c:\\no-such-folder-here\\x"), fs::path("/no-such-folder-here/x"));
+    ::setenv("VTSS_DRIVE_ROOT", "/srv/drive", 1);
+    EXPECT_EQ(driveRoot(), fs::path("/srv/drive"));
+    setDriveRoot("/opt/other");
+    EXPECT_EQ(driveRoot(), fs::path("/opt/other"));
+    setDriveRoot({});
+    if (saved) {
+        ::setenv("VTSS_DRIVE_ROOT", savedValue.c_str(), 1);
+    } else {
+        ::unsetenv("VTSS_DRIVE_ROOT");
+    }
+}
+
+}  // namespace
