@@ -1,0 +1,43 @@
+// Tvx_Settings: the product's settings object, gSettings: where the library
+// and the product's own files are, and the drawing's standards-warning flag.
+//
+// libDir, the library folder, is in this order: the folder given to setLibDir
+// (the driver's --library), the environment variable VTSS_LIBRARY when set and
+// not empty, and the bundled sample library compiled in. tvxDir, the product
+// folder (numbered texts, icons), is the installed resources folder compiled
+// in, or the folder given to setTvxDir. Both always end in a separator: when
+// the folder as given does not, the separator it uses last is added ("/" when
+// it holds a "/" after its last "\\", else "\\"), so that callers append names
+// directly: libDir() + "Connection Standards\\" + name.
+//
+// standardsWarnings is the drawing's flag that makes the standards engine show
+// its warnings (variable not retrieved or not set, equation failed, invalid
+// tolerances). It is off until set, so that an unattended evaluation is never
+// held up by a message box.
+#pragma once
+
+#include "platform/core/Tvx_String.h"
+
+class Tvx_Settings {
+  public:
+    Tvx_String libDir() const;
+    // An empty folder returns to the environment variable and the bundled one.
+    void setLibDir(const Tvx_String& folder);
+
+    Tvx_String tvxDir() const;
+    // An empty folder returns to the compiled-in one.
+    void setTvxDir(const Tvx_String& folder);
+
+    bool standardsWarnings() const { return standardsWarnings_; }
+    void setStandardsWarnings(bool on) { standardsWarnings_ = on; }
+
+  private:
+    Tvx_String libDir_;
+    Tvx_String tvxDir_;
+    bool standardsWarnings_ = false;
+};
+
+extern Tvx_Settings gSettings;
+
+// The folder with a separator at its end (the rule above); empty stays empty.
+Tvx_String withFolderSeparator(const Tvx_String& folder);
