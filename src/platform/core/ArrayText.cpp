@@ -1,6 +1,9 @@
 // Splitting, joining and name lists.
 #include "platform/core/ArrayText.h"
 
+#include <string>
+#include <unordered_set>
+
 #include "platform/core/TextHelpers.h"
 
 namespace {
@@ -88,13 +91,11 @@ Tvx_StringArray arrArrToArr(const Tvx_StringArrArr& arrays, wchar_t separator) {
 
 Tvx_IntArray getDuplicates(const Tvx_StringArray& names, bool flag) {
     Tvx_IntArray duplicates;
-    for (int i = 1; i < names.length(); ++i) {
-        for (int j = 0; j < i; ++j) {
-            if (names[i].equal(names[j], flag)) {
-                duplicates.append(i);
-                break;
-            }
-        }
+    std::unordered_set<std::wstring> seen;
+    for (int i = 0; i < names.length(); ++i) {
+        std::wstring comparable = flag ? names[i].str() : names[i].toLower().str();
+        if (!seen.insert(std::move(comparable)).second)
+            duplicates.append(i);
     }
     return duplicates;
 }

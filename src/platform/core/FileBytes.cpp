@@ -2,6 +2,7 @@
 #include "platform/core/FileBytes.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -32,14 +33,18 @@ bool writeAll(int descriptor, std::string_view bytes) {
     return true;
 }
 
-// Creates a new temporary file beside target; -1 when the folder refuses it.
+// Creates a new temporary file in target's folder, with the permissions of
+// the file it will replace; -1 when the folder refuses it.
 int createTemporary(const fs::path& target, fs::path& temporary) {
+    struct stat existing {};
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = target;
-        temporary +=
-            ".tmp-" + std::to_string(::getpid()) + "-" + std::to_string(++gTemporaryCounter);
+        temporary = target.parent_path() / (".vtss-write-" + std::to_string(::getpid()) + "-" +
+                                            std::to_string(++gTemporaryCounter));
         const int descriptor =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor >= 0 && replacing)
+            (void)::fchmod(descriptor, existing.st_mode & 07777);
         if (descriptor >= 0 || errno != EEXIST)
             return descriptor;
     }

@@ -1,9 +1,9 @@
 // Whole-file reads and atomic whole-file writes, the layer under every file
 // format of the core module, with a fault hook for tests of interrupted writes.
 //
-// A write goes to a temporary file in the target's folder (named after the
-// target, ending in ".tmp-" and a number), is flushed to disk and renamed over
-// the target. Until the rename the old file is untouched, so a failure at any
+// A write goes to a temporary file in the target's folder (".vtss-write-" and
+// two numbers; a replaced file's permissions carry over), is flushed to disk
+// and renamed over the target. Until the rename the old file is untouched, so a failure at any
 // point leaves it exactly as it was, and the temporary file is removed.
 #pragma once
 

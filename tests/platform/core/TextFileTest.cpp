@@ -111,6 +111,15 @@ TEST_F(TextFileTest, InterruptedWriteLeavesTheOldFile) {
     EXPECT_EQ(temp.read("keep.txt"), "new\n");
 }
 
+TEST_F(TextFileTest, ReplacedFileKeepsItsPermissions) {
+    namespace fs = std::filesystem;
+    const fs::path file = temp.write("private.txt", "old\n");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(ObjectExportWriteFile(L"c:\\private.txt", lines({L"new"})));
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(temp.read("private.txt"), "new\n");
+}
+
 TEST_F(TextFileTest, WriteIntoMissingFolderOrOverFolderFails) {
     temp.write("sub/x", "");
     EXPECT_FALSE(ObjectExportWriteFile(L"c:\\no such folder\\a.txt", lines({L"a"})));
