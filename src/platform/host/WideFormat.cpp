@@ -69,7 +69,7 @@ Length readLength(const wchar_t* format, size_t& i) {
     return Length::None;
 }
 
-// The narrow printf specification of a numeric directive.
+// The narrow printf directive of a numeric conversion.
 std::string narrowSpec(const Directive& d, const char* lengthText, char conversion) {
     std::string spec = "%" + d.flags;
     if (d.leftJustify && d.flags.find('-') == std::string::npos)
