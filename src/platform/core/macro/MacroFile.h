@@ -50,8 +50,9 @@
 #include "platform/core/Tvx_String.h"
 #include "platform/core/macro/Tvx_Macro.h"
 
-// Why a macro file was refused. line and column (from 1) locate a syntax
-// error; they are 0 when the text is valid JSON but does not describe a macro,
+// Why a macro file was refused. line and column (from 1, in characters) are
+// where the JSON parser stopped at a syntax error (the last character of the
+// offending token); they are 0 when the text is valid JSON but does not describe a macro,
 // and reason then begins with the place, e.g. "modules[1].variables[0]: missing
 // key \"value\"".
 struct MacroFileError {
