@@ -70,24 +70,24 @@ Length readLength(const wchar_t* format, size_t& i) {
 }
 
 // The narrow printf directive of a numeric conversion.
-std::string narrowSpec(const Directive& d, const char* lengthText, char conversion) {
-    std::string spec = "%" + d.flags;
+std::string narrowDirective(const Directive& d, const char* lengthText, char conversion) {
+    std::string pattern = "%" + d.flags;
     if (d.leftJustify && d.flags.find('-') == std::string::npos)
-        spec += '-';
+        pattern += '-';
     if (d.width >= 0)
-        spec += std::to_string(d.width);
+        pattern += std::to_string(d.width);
     if (d.precision >= 0)
-        spec += "." + std::to_string(d.precision);
-    spec += lengthText;
-    spec += conversion;
-    return spec;
+        pattern += "." + std::to_string(d.precision);
+    pattern += lengthText;
+    pattern += conversion;
+    return pattern;
 }
 
 template <typename T>
-std::wstring printNumber(const std::string& spec, T value) {
+std::wstring printNumber(const std::string& pattern, T value) {
     std::vector<char> buffer(64);
     for (;;) {
-        const int n = std::snprintf(buffer.data(), buffer.size(), spec.c_str(), value);
+        const int n = std::snprintf(buffer.data(), buffer.size(), pattern.c_str(), value);
         if (n < 0)
             return {};
         if (static_cast<size_t>(n) < buffer.size()) {
@@ -117,21 +117,22 @@ std::wstring formatSigned(const Directive& d, wchar_t conversion, va_list& args)
     const char c = static_cast<char>(conversion);
     switch (d.length) {
         case Length::Char:
-            return printNumber(narrowSpec(d, "hh", c), static_cast<signed char>(va_arg(args, int)));
+            return printNumber(narrowDirective(d, "hh", c),
+                               static_cast<signed char>(va_arg(args, int)));
         case Length::Short:
-            return printNumber(narrowSpec(d, "h", c), static_cast<short>(va_arg(args, int)));
+            return printNumber(narrowDirective(d, "h", c), static_cast<short>(va_arg(args, int)));
         case Length::Long:
-            return printNumber(narrowSpec(d, "l", c), va_arg(args, long));
+            return printNumber(narrowDirective(d, "l", c), va_arg(args, long));
         case Length::LongLong:
         case Length::Int64:
-            return printNumber(narrowSpec(d, "ll", c), va_arg(args, long long));
+            return printNumber(narrowDirective(d, "ll", c), va_arg(args, long long));
         case Length::IntMax:
-            return printNumber(narrowSpec(d, "j", c), va_arg(args, intmax_t));
+            return printNumber(narrowDirective(d, "j", c), va_arg(args, intmax_t));
         case Length::Size:
         case Length::PtrDiff:
-            return printNumber(narrowSpec(d, "t", c), va_arg(args, std::ptrdiff_t));
+            return printNumber(narrowDirective(d, "t", c), va_arg(args, std::ptrdiff_t));
         default:
-            return printNumber(narrowSpec(d, "", c), va_arg(args, int));
+            return printNumber(narrowDirective(d, "", c), va_arg(args, int));
     }
 }
 
@@ -139,31 +140,31 @@ std::wstring formatUnsigned(const Directive& d, wchar_t conversion, va_list& arg
     const char c = static_cast<char>(conversion);
     switch (d.length) {
         case Length::Char:
-            return printNumber(narrowSpec(d, "hh", c),
+            return printNumber(narrowDirective(d, "hh", c),
                                static_cast<unsigned char>(va_arg(args, unsigned)));
         case Length::Short:
-            return printNumber(narrowSpec(d, "h", c),
+            return printNumber(narrowDirective(d, "h", c),
                                static_cast<unsigned short>(va_arg(args, unsigned)));
         case Length::Long:
-            return printNumber(narrowSpec(d, "l", c), va_arg(args, unsigned long));
+            return printNumber(narrowDirective(d, "l", c), va_arg(args, unsigned long));
         case Length::LongLong:
         case Length::Int64:
-            return printNumber(narrowSpec(d, "ll", c), va_arg(args, unsigned long long));
+            return printNumber(narrowDirective(d, "ll", c), va_arg(args, unsigned long long));
         case Length::IntMax:
-            return printNumber(narrowSpec(d, "j", c), va_arg(args, uintmax_t));
+            return printNumber(narrowDirective(d, "j", c), va_arg(args, uintmax_t));
         case Length::Size:
         case Length::PtrDiff:
-            return printNumber(narrowSpec(d, "z", c), va_arg(args, std::size_t));
+            return printNumber(narrowDirective(d, "z", c), va_arg(args, std::size_t));
         default:
-            return printNumber(narrowSpec(d, "", c), va_arg(args, unsigned));
+            return printNumber(narrowDirective(d, "", c), va_arg(args, unsigned));
     }
 }
 
 std::wstring formatFloating(const Directive& d, wchar_t conversion, va_list& args) {
     const char c = static_cast<char>(conversion);
     std::wstring text = d.length == Length::LongDouble
-                            ? printNumber(narrowSpec(d, "L", c), va_arg(args, long double))
-                            : printNumber(narrowSpec(d, "", c), va_arg(args, double));
+                            ? printNumber(narrowDirective(d, "L", c), va_arg(args, long double))
+                            : printNumber(narrowDirective(d, "", c), va_arg(args, double));
     // The process locale may use another decimal point; the command line does not.
     const char* localePoint = std::localeconv()->decimal_point;
     if (localePoint && localePoint[0] != '.' && localePoint[0] != '\0' && localePoint[1] == '\0') {

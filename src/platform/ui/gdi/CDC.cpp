@@ -26,7 +26,7 @@ Tvx_String withoutPrefixes(const Tvx_String& text) {
 }
 
 // Lines of text as DrawText lays them out.
-std::vector<Tvx_String> layoutLines(const Tvx_String& text, const FontSpec& font, int width,
+std::vector<Tvx_String> layoutLines(const Tvx_String& text, const TextFont& font, int width,
                                     UINT format) {
     std::vector<Tvx_String> lines;
     if (format & DT_SINGLELINE) {
@@ -444,7 +444,7 @@ BOOL CDC::DrawIcon(int x, int y, HICON icon) {
 }
 
 void CDC::drawTextLine(const Tvx_String& text, int x, int y) {
-    const FontSpec font = fontSpecOf(font_);
+    const TextFont font = textFontOf(font_);
     const CSize size = textExtent(font, text.str());
     DrawCommand c;
     c.kind = DrawCommand::Kind::Text;
@@ -468,7 +468,7 @@ BOOL CDC::TextOut(int x, int y, const Tvx_String& text) {
 int CDC::DrawText(const Tvx_String& text, LPRECT rect, UINT format) {
     if (!rect)
         return 0;
-    const FontSpec font = fontSpecOf(font_);
+    const TextFont font = textFontOf(font_);
     const Tvx_String shown = (format & DT_NOPREFIX) ? text : withoutPrefixes(text);
     const CRect box(*rect);
     const std::vector<Tvx_String> lines = layoutLines(shown, font, box.Width(), format);
@@ -507,7 +507,7 @@ CSize CDC::GetTextExtent(const Tvx_String& text) const {
 BOOL CDC::GetTextMetrics(TEXTMETRIC* metrics) const {
     if (!metrics)
         return FALSE;
-    const FontSpec font = fontSpecOf(font_);
+    const TextFont font = textFontOf(font_);
     const FontMeasures m = fontMeasures(font);
     metrics->tmHeight = m.height;
     metrics->tmAscent = m.ascent;

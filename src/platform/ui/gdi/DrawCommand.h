@@ -27,7 +27,7 @@ struct DrawCommand {
     bool hasStroke = false;
     int strokeWidth = 1;
     Tvx_String text;
-    FontSpec font;
+    TextFont font;
     COLORREF textColour = 0;
     // Text drawn over an opaque background (background mode OPAQUE) has one.
     bool hasTextBackground = false;

@@ -7,11 +7,11 @@ namespace {
 
 constexpr int kDefaultHeight = 13;
 
-int effectiveHeight(const FontSpec& font) {
+int effectiveHeight(const TextFont& font) {
     return font.height > 0 ? font.height : kDefaultHeight;
 }
 
-bool isBold(const FontSpec& font) {
+bool isBold(const TextFont& font) {
     return font.weight >= 600;
 }
 
@@ -49,7 +49,7 @@ int characterUnits(wchar_t c) {
     return 8;
 }
 
-CSize textExtent(const FontSpec& font, std::wstring_view text) {
+CSize textExtent(const TextFont& font, std::wstring_view text) {
     std::int64_t units = 0;
     const int extra = isBold(font) ? 1 : 0;
     for (const wchar_t c : text) {
@@ -61,7 +61,7 @@ CSize textExtent(const FontSpec& font, std::wstring_view text) {
     return CSize(divideRoundingUp(units * height, 16), height);
 }
 
-FontMeasures fontMeasures(const FontSpec& font) {
+FontMeasures fontMeasures(const TextFont& font) {
     const int height = effectiveHeight(font);
     const int extra = isBold(font) ? 1 : 0;
     FontMeasures m;

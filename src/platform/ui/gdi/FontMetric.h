@@ -27,21 +27,21 @@
 
 // A font as the metric sees it. The face name is kept (so a picture can name
 // it) but does not change the metric.
-struct FontSpec {
+struct TextFont {
     std::wstring faceName = L"Sans";
     int height = 13;  // character height in pixels; 0 or less counts as 13
     int weight = 400;
     bool italic = false;
     bool underline = false;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const TextFont&, const TextFont&) = default;
 };
 
 // The width units of one character (table above).
 int characterUnits(wchar_t c);
 
 // The size of a single line of text in the font.
-CSize textExtent(const FontSpec& font, std::wstring_view text);
+CSize textExtent(const TextFont& font, std::wstring_view text);
 
 // The average and widest character widths and the ascent of the font, as a
 // text metric query reports them: average = ceil(7 x height / 16) (+1 in
@@ -54,4 +54,4 @@ struct FontMeasures {
     int averageWidth = 0;
     int maxWidth = 0;
 };
-FontMeasures fontMeasures(const FontSpec& font);
+FontMeasures fontMeasures(const TextFont& font);

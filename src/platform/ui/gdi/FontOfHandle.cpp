@@ -3,23 +3,23 @@
 
 #include <cstdlib>
 
-FontSpec fontSpecOf(const LOGFONT& font) {
-    FontSpec spec;
-    spec.faceName = font.lfFaceName;
-    spec.height = std::abs(font.lfHeight);
-    spec.weight = font.lfWeight;
-    spec.italic = font.lfItalic != 0;
-    spec.underline = font.lfUnderline != 0;
-    return spec;
+TextFont textFontOf(const LOGFONT& font) {
+    TextFont pattern;
+    pattern.faceName = font.lfFaceName;
+    pattern.height = std::abs(font.lfHeight);
+    pattern.weight = font.lfWeight;
+    pattern.italic = font.lfItalic != 0;
+    pattern.underline = font.lfUnderline != 0;
+    return pattern;
 }
 
-FontSpec fontSpecOf(HFONT font) {
+TextFont textFontOf(HFONT font) {
     const LOGFONT* description = ui::fontDescription(font);
     if (!description)
         description = ui::fontDescription(ui::defaultDialogFont());
-    return description ? fontSpecOf(*description) : FontSpec{};
+    return description ? textFontOf(*description) : TextFont{};
 }
 
 CSize textExtentOf(HFONT font, std::wstring_view text) {
-    return textExtent(fontSpecOf(font), text);
+    return textExtent(textFontOf(font), text);
 }

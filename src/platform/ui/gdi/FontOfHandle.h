@@ -1,5 +1,5 @@
 // Measuring text in a font given by handle: a font description becomes the
-// FontSpec of the drawing layer's metric (FontMetric.h).
+// TextFont of the drawing layer's metric (FontMetric.h).
 #pragma once
 
 #include <string_view>
@@ -9,9 +9,9 @@
 
 // The metric's view of a description: the height is |lfHeight| (0 means the
 // default 13), weight, italic and underline as given.
-FontSpec fontSpecOf(const LOGFONT& font);
+TextFont textFontOf(const LOGFONT& font);
 // The same for a handle; an unknown or null handle is the dialogs' default font.
-FontSpec fontSpecOf(HFONT font);
+TextFont textFontOf(HFONT font);
 
 // The size of a single line of text in the font of a handle.
 CSize textExtentOf(HFONT font, std::wstring_view text);

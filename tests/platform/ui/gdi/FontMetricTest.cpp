@@ -25,7 +25,7 @@ TEST(FontMetric, TextWidthsFollowTheCharacterTable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << std::wstring(c.text).size() << " chars, h" << c.height);
-        FontSpec font;
+        TextFont font;
         font.height = c.height;
         font.weight = c.weight;
         EXPECT_EQ(textExtent(font, c.text), c.expected);
@@ -33,14 +33,14 @@ TEST(FontMetric, TextWidthsFollowTheCharacterTable) {
 }
 
 TEST(FontMetric, FaceNamesDoNotChangeTheMetric) {
-    FontSpec a;
-    FontSpec b;
+    TextFont a;
+    TextFont b;
     b.faceName = L"Courier New";
     EXPECT_EQ(textExtent(a, L"Same width"), textExtent(b, L"Same width"));
 }
 
 TEST(FontMetric, MeasuresFollowTheHeight) {
-    FontSpec font;
+    TextFont font;
     font.height = 13;
     const FontMeasures m = fontMeasures(font);
     EXPECT_EQ(m.ascent, 11);
