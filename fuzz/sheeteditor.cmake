@@ -1,0 +1,1 @@
+vtss_add_fuzzer(simple_props_text DEPS vtss_sheeteditor)
