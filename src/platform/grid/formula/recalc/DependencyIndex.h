@@ -1,0 +1,60 @@
+// Which formulas refer to a cell: the reverse edges of the dependency graph.
+//
+// A formula registers every area it refers to. Single cells are found through
+// a hash map; ranges through per-column buckets of row intervals, or, for ranges
+// wider than kWideRangeColumns, a list that every query scans.
+#pragma once
+
+#include <unordered_map>
+#include <vector>
+
+#include "platform/grid/formula/Reference.h"
+#include "platform/grid/formula/recalc/CellKey.h"
+
+namespace formula {
+
+class DependencyIndex {
+  public:
+    static constexpr int kWideRangeColumns = 64;
+
+    void add(int formulaId, const std::vector<Area>& references);
+    // Removes what add registered for the same id and references.
+    void remove(int formulaId, const std::vector<Area>& references);
+
+    // Calls visit(formulaId) for every formula that refers to the cell; a
+    // formula may be visited more than once when several of its areas contain it.
+    template <typename Visitor>
+    void forEachDependent(int column, int row, Visitor&& visit) const {
+        if (auto found = singles_.find(cellKey(column, row)); found != singles_.end()) {
+            for (int id : found->second)
+                visit(id);
+        }
+        if (auto found = columns_.find(column); found != columns_.end()) {
+            for (const auto& entry : found->second) {
+                if (row >= entry.firstRow && row <= entry.lastRow)
+                    visit(entry.formulaId);
+            }
+        }
+        for (const auto& wide : wide_) {
+            if (wide.area.contains(column, row))
+                visit(wide.formulaId);
+        }
+    }
+
+  private:
+    struct RowInterval {
+        int firstRow;
+        int lastRow;
+        int formulaId;
+    };
+    struct WideRange {
+        Area area;
+        int formulaId;
+    };
+
+    std::unordered_map<CellKey, std::vector<int>> singles_;
+    std::unordered_map<int, std::vector<RowInterval>> columns_;
+    std::vector<WideRange> wide_;
+};
+
+}  // namespace formula
