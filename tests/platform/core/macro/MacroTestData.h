@@ -5,11 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 
 #include "platform/core/Tvx_String.h"
 #include "platform/core/macro/MacroFile.h"
 #include "platform/core/macro/Tvx_Macro.h"
+
+// Readable failure messages for texts.
+inline void PrintTo(const Tvx_String& text, std::ostream* out) {
+    *out << '"' << text.toUtf8() << '"';
+}
 
 namespace macrotest {
 
