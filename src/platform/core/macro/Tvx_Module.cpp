@@ -93,6 +93,13 @@ ErrorStatus getPattern(Tvx_Module& module, int id, Tvx_BoltPattern*& pattern) {
     return eInvalidInput;
 }
 
+ErrorStatus getPattern(const Tvx_Module& module, int id, const Tvx_BoltPattern*& pattern) {
+    Tvx_BoltPattern* found = nullptr;
+    const ErrorStatus status = getPattern(const_cast<Tvx_Module&>(module), id, found);
+    pattern = found;
+    return status;
+}
+
 ErrorStatus findPattern(Tvx_Module& module, const Tvx_String& name, Tvx_BoltPattern*& pattern) {
     pattern = findNamed(module.patterns, name);
     return pattern ? eOk : eInvalidInput;

@@ -65,6 +65,7 @@ ErrorStatus getPatternIds(const Tvx_Module& module, Tvx_IntArray& ids);
 // The pattern with id `id`, or the one named `name`; eInvalidInput (pattern
 // null) when there is none.
 ErrorStatus getPattern(Tvx_Module& module, int id, Tvx_BoltPattern*& pattern);
+ErrorStatus getPattern(const Tvx_Module& module, int id, const Tvx_BoltPattern*& pattern);
 ErrorStatus findPattern(Tvx_Module& module, const Tvx_String& name, Tvx_BoltPattern*& pattern);
 // Reads or writes whether the pattern's bolts are numbered from the other end
 // in `direction` (1 or 2). eInvalidInput when the pattern has no such direction.
