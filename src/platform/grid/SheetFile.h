@@ -1,0 +1,37 @@
+// Reading and writing sheet files (the format is described in FORMAT.md).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/grid/Sheet.h"
+
+namespace grid {
+
+// Why a sheet file could not be read: the line (from 1; 0 when the file itself
+// could not be read) and the reason in English.
+struct SheetFileError {
+    int line = 0;
+    std::string message;
+};
+
+// What a file holds: everything, or only the cells' values, formulas, tags and
+// notes (no types, formats, sizes, spans, active cell or selection).
+enum class SheetFileContent { Everything, DataOnly };
+
+// The text of a sheet file for the sheet.
+std::string writeSheetText(const Sheet& sheet, SheetFileContent content);
+
+// Reads the text of a sheet file into `sheet`. On any error returns false,
+// fills `error` and leaves `sheet` as it was. A sheet read successfully has its
+// change flag cleared.
+bool readSheetText(std::string_view bytes, Sheet& sheet, SheetFileError& error);
+
+// The same on files. Saving writes a temporary file beside the target and
+// renames it over the target, so a failed save leaves the old file whole.
+bool loadSheetFile(const std::filesystem::path& path, Sheet& sheet, SheetFileError& error);
+bool saveSheetFile(const std::filesystem::path& path, const Sheet& sheet, SheetFileContent content,
+                   std::string& error);
+
+}  // namespace grid
