@@ -24,7 +24,8 @@
 //   back as a number or a formula, or already begins with an apostrophe;
 // - with formulas on, a formula cell as "=" and its formula text.
 // A field is put in double quotes (inner quotes doubled) when it holds a comma,
-// a double quote, a tab, a carriage return or a line feed.
+// a double quote, a tab, a carriage return or a line feed, or begins with
+// U+FEFF (which would otherwise read back as a byte-order mark).
 #pragma once
 
 #include <string>

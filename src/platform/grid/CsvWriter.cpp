@@ -31,7 +31,9 @@ std::wstring fieldText(const Cell& cell, bool withFormulas) {
 }
 
 std::wstring quoted(const std::wstring& field) {
-    if (field.find_first_of(L",\"\t\r\n") == std::wstring::npos)
+    // A leading U+FEFF is quoted so that it cannot read back as a byte-order mark.
+    const bool leadingMark = !field.empty() && field[0] == L'\uFEFF';
+    if (!leadingMark && field.find_first_of(L",\"\t\r\n") == std::wstring::npos)
         return field;
     std::wstring out = L"\"";
     for (wchar_t c : field) {

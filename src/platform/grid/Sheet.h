@@ -115,7 +115,7 @@ class Sheet {
     bool setText(int column, int row, std::wstring_view text, TextReading reading);
     bool setNumber(int column, int row, double number);
     // Sets the value as it is, without the type's rules (removing any formula);
-    // used by readers that restore a saved value.
+    // used by readers that restore a saved value. An empty text empties the cell.
     bool setValue(int column, int row, const CellValue& value);
     // A formula (its text, without "=") with its computed value; an empty
     // formula empties the cell's value and formula.

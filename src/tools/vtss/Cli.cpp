@@ -1,6 +1,8 @@
 // Command dispatch and the top-level usage text of vtss.
 #include "tools/vtss/Cli.h"
 
+#include "tools/vtss/SheetCommand.h"
+
 namespace vtss {
 namespace {
 
@@ -11,6 +13,7 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  help        show this text\n"
+    "  sheet       import, export and show sheet files\n"
     "\n"
     "Run 'vtss COMMAND --help' for the usage of one command.\n"
     "Exit codes: 0 done, 1 the work failed, 2 bad usage or unreadable input.\n";
@@ -27,6 +30,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kUsage;
         return kExitOk;
     }
+    if (command == "sheet")
+        return runSheetCommand({args.begin() + 1, args.end()}, out, err);
     err << "vtss: unknown command '" << command << "' (see 'vtss --help')\n";
     return kExitUsage;
 }

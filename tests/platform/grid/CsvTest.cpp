@@ -127,7 +127,8 @@ TEST(CsvTest, ImportThenExportGivesBackTheSameFields) {
     const std::string csv =
         "Input,,'007,=B1*2,plain text\n"
         "2.5,-3,1E+20,'=x,\"quoted, with comma\"\n"
-        "''apostrophe,\"tab\there\",,,\n";
+        "''apostrophe,\"tab\there\",,,\n"
+        "\"\xEF\xBB\xBFnot a mark\",,,,\n";
     EXPECT_EQ(exportCsv(imported(csv), true), csv);
 }
 

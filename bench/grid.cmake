@@ -1,0 +1,1 @@
+vtss_add_bench(bench_grid DEPS vtss_grid)

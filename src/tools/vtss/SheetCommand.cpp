@@ -1,0 +1,175 @@
+// The `vtss sheet import|export|show` commands over the grid's sheet files and CSV.
+#include "tools/vtss/SheetCommand.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/core/Unicode.h"
+#include "platform/grid/AtomicFile.h"
+#include "platform/grid/Csv.h"
+#include "platform/grid/HeaderLabels.h"
+#include "platform/grid/SheetFile.h"
+#include "tools/vtss/Cli.h"
+
+namespace vtss {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vtss sheet import IN.csv OUT.vts           CSV (or TSV) into a sheet file\n"
+    "       vtss sheet export IN.vts OUT.csv [--formulas]\n"
+    "                                                  a sheet file's values as CSV\n"
+    "       vtss sheet show IN.vts                     the sheet as a text table\n";
+
+int usageError(std::ostream& err, const std::string& why) {
+    err << "vtss: " << why << "\n" << kUsage;
+    return kExitUsage;
+}
+
+// Loads a sheet file; on failure prints "vtss: FILE:LINE: why" and returns false.
+bool loadSheet(const std::string& path, grid::Sheet& sheet, std::ostream& err) {
+    grid::SheetFileError error;
+    if (grid::loadSheetFile(path, sheet, error))
+        return true;
+    err << "vtss: " << path;
+    if (error.line > 0)
+        err << ":" << error.line;
+    err << ": " << error.message << "\n";
+    return false;
+}
+
+int write(const std::string& path, const std::string& bytes, std::ostream& err) {
+    std::string error;
+    if (grid::writeFileAtomically(path, bytes, error))
+        return kExitOk;
+    err << "vtss: " << error << "\n";
+    return kExitFailed;
+}
+
+int importCommand(const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() != 3)
+        return usageError(err, "sheet import takes IN.csv and OUT.vts");
+    const std::optional<std::string> bytes = grid::readWholeFile(args[1]);
+    if (!bytes) {
+        err << "vtss: " << args[1] << ": cannot read the file\n";
+        return kExitUsage;
+    }
+    grid::Sheet sheet;
+    grid::CsvError error;
+    if (!grid::importCsv(*bytes, sheet, error)) {
+        err << "vtss: " << args[1] << ":" << error.line << ": " << error.message << "\n";
+        return kExitUsage;
+    }
+    return write(args[2], grid::writeSheetText(sheet, grid::SheetFileContent::Everything), err);
+}
+
+int exportCommand(const std::vector<std::string>& args, std::ostream& err) {
+    std::vector<std::string> files;
+    bool withFormulas = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--formulas") {
+            withFormulas = true;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return usageError(err, "unknown option '" + args[i] + "'");
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2)
+        return usageError(err, "sheet export takes IN.vts and OUT.csv");
+    grid::Sheet sheet;
+    if (!loadSheet(files[0], sheet, err))
+        return kExitUsage;
+    return write(files[1], grid::exportCsv(sheet, withFormulas), err);
+}
+
+// A cell's display text on one line: line breaks and tabs shown as \n, \r, \t.
+std::wstring oneLine(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        if (c == L'\n') {
+            out += L"\\n";
+        } else if (c == L'\r') {
+            out += L"\\r";
+        } else if (c == L'\t') {
+            out += L"\\t";
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The table of rows 1..last used row and columns 1..last used column: column
+// labels (header texts or letters) over the columns, row labels (header texts
+// or numbers) before the rows, cells by their display text.
+void showTable(const grid::Sheet& sheet, std::ostream& out) {
+    int lastColumn = 0;
+    int lastRow = 0;
+    for (const auto& [key, cell] : sheet.cells()) {
+        if (sheet.displayText(key.column, key.row).empty())
+            continue;
+        lastColumn = std::max(lastColumn, key.column);
+        lastRow = std::max(lastRow, key.row);
+    }
+    std::vector<std::vector<std::wstring>> table;
+    for (int row = 0; row <= lastRow; ++row) {
+        std::vector<std::wstring> line;
+        for (int column = 0; column <= lastColumn; ++column) {
+            std::wstring text = oneLine(sheet.displayText(column, row));
+            if (text.empty() && row == 0)
+                text = grid::columnLabel(column);
+            if (text.empty() && column == 0)
+                text = grid::rowLabel(row);
+            line.push_back(std::move(text));
+        }
+        table.push_back(std::move(line));
+    }
+    std::vector<size_t> widths(static_cast<size_t>(lastColumn) + 1, 0);
+    for (const auto& line : table) {
+        for (size_t i = 0; i < line.size(); ++i)
+            widths[i] = std::max(widths[i], line[i].size());
+    }
+    for (const auto& line : table) {
+        std::wstring text;
+        for (size_t i = 0; i < line.size(); ++i) {
+            text += line[i];
+            if (i + 1 < line.size())
+                text += std::wstring(widths[i] - line[i].size() + 2, L' ');
+        }
+        text.erase(text.find_last_not_of(L' ') + 1);
+        out << unicode::toUtf8(text) << "\n";
+    }
+}
+
+int showCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2)
+        return usageError(err, "sheet show takes IN.vts");
+    grid::Sheet sheet;
+    if (!loadSheet(args[1], sheet, err))
+        return kExitUsage;
+    out << args[1] << ": " << sheet.columnCount() << " columns, " << sheet.rowCount() << " rows\n";
+    showTable(sheet, out);
+    return kExitOk;
+}
+
+}  // namespace
+
+int runSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return usageError(err, "sheet needs a command");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" ||
+        std::find(args.begin(), args.end(), "--help") != args.end()) {
+        out << kUsage;
+        return kExitOk;
+    }
+    if (command == "import")
+        return importCommand(args, err);
+    if (command == "export")
+        return exportCommand(args, err);
+    if (command == "show")
+        return showCommand(args, out, err);
+    return usageError(err, "unknown sheet command '" + command + "'");
+}
+
+}  // namespace vtss
