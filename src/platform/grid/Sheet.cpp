@@ -128,7 +128,8 @@ bool Sheet::setValue(int column, int row, const CellValue& value) {
     if (!contains(column, row))
         return false;
     Cell* cell = cellForWriting(column, row);
-    cell->value = value;
+    const bool emptyText = value.kind() == CellValue::Kind::Text && value.asText().empty();
+    cell->value = emptyText ? CellValue{} : value;
     cell->formula.clear();
     dropIfEmpty(column, row);
     changed_ = true;
