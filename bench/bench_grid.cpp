@@ -9,8 +9,9 @@
 namespace {
 
 // A file in the system's temporary folder for the file benchmarks.
-std::filesystem::path benchFile() {
-    return std::filesystem::temp_directory_path() / "vtss-bench-grid.vts";
+Tvx_String benchFile() {
+    return Tvx_String::fromUtf8(
+        (std::filesystem::temp_directory_path() / "vtss-bench-grid.vts").string());
 }
 
 // 100 columns by 100 rows: numbers, texts and formulas, number-typed columns,
@@ -68,18 +69,15 @@ BENCHMARK(readSheetText)->Unit(benchmark::kMillisecond);
 
 void saveSheetFile(benchmark::State& state) {
     const grid::Sheet sheet = tenThousandCells();
-    std::string error;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            grid::saveSheetFile(benchFile(), sheet, grid::SheetFileContent::Everything, error));
+            grid::saveSheetFile(benchFile(), sheet, grid::SheetFileContent::Everything));
     }
 }
 BENCHMARK(saveSheetFile)->Unit(benchmark::kMillisecond);
 
 void loadSheetFile(benchmark::State& state) {
-    std::string saveError;
-    grid::saveSheetFile(benchFile(), tenThousandCells(), grid::SheetFileContent::Everything,
-                        saveError);
+    grid::saveSheetFile(benchFile(), tenThousandCells(), grid::SheetFileContent::Everything);
     for (auto _ : state) {
         grid::Sheet sheet;
         grid::SheetFileError error;

@@ -1,9 +1,10 @@
 // Reading and writing sheet files (the format is described in FORMAT.md).
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
+
+#include "platform/core/Tvx_String.h"
 
 #include "platform/grid/Sheet.h"
 
@@ -28,10 +29,10 @@ std::string writeSheetText(const Sheet& sheet, SheetFileContent content);
 // change flag cleared.
 bool readSheetText(std::string_view bytes, Sheet& sheet, SheetFileError& error);
 
-// The same on files. Saving writes a temporary file beside the target and
-// renames it over the target, so a failed save leaves the old file whole.
-bool loadSheetFile(const std::filesystem::path& path, Sheet& sheet, SheetFileError& error);
-bool saveSheetFile(const std::filesystem::path& path, const Sheet& sheet, SheetFileContent content,
-                   std::string& error);
+// The same on files, by the module's paths (mapped by the core's mapPath).
+// Saving is atomic (the core's writeFileBytes): a failed save leaves the old
+// file whole. Loading a file that cannot be read fails with line 0.
+bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error);
+bool saveSheetFile(const Tvx_String& path, const Sheet& sheet, SheetFileContent content);
 
 }  // namespace grid

@@ -5,8 +5,8 @@
 #include <map>
 #include <set>
 
+#include "platform/core/FileBytes.h"
 #include "platform/core/Unicode.h"
-#include "platform/grid/AtomicFile.h"
 #include "platform/grid/CellType.h"
 #include "platform/grid/GridLimits.h"
 #include "platform/grid/SheetFile.h"
@@ -499,8 +499,8 @@ bool readSheetText(std::string_view bytes, Sheet& sheet, SheetFileError& error) 
     }
 }
 
-bool loadSheetFile(const std::filesystem::path& path, Sheet& sheet, SheetFileError& error) {
-    const std::optional<std::string> bytes = readWholeFile(path);
+bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error) {
+    const std::optional<std::string> bytes = readFileBytes(path);
     if (!bytes) {
         error = SheetFileError{0, "cannot read the file"};
         return false;

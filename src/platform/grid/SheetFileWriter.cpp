@@ -3,8 +3,8 @@
 #include <map>
 #include <unordered_map>
 
+#include "platform/core/FileBytes.h"
 #include "platform/core/Unicode.h"
-#include "platform/grid/AtomicFile.h"
 #include "platform/grid/CellType.h"
 #include "platform/grid/SheetFile.h"
 #include "platform/grid/SheetFileNames.h"
@@ -202,9 +202,8 @@ std::string writeSheetText(const Sheet& sheet, SheetFileContent content) {
     return SheetWriter(sheet, content).write();
 }
 
-bool saveSheetFile(const std::filesystem::path& path, const Sheet& sheet, SheetFileContent content,
-                   std::string& error) {
-    return writeFileAtomically(path, writeSheetText(sheet, content), error);
+bool saveSheetFile(const Tvx_String& path, const Sheet& sheet, SheetFileContent content) {
+    return writeFileBytes(path, writeSheetText(sheet, content));
 }
 
 }  // namespace grid

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/core/FileBytes.h"
 #include "platform/core/Unicode.h"
-#include "platform/grid/AtomicFile.h"
 #include "platform/grid/Csv.h"
 #include "platform/grid/HeaderLabels.h"
 #include "platform/grid/SheetFile.h"
@@ -28,7 +28,7 @@ int usageError(std::ostream& err, const std::string& why) {
 // Loads a sheet file; on failure prints "vtss: FILE:LINE: why" and returns false.
 bool loadSheet(const std::string& path, grid::Sheet& sheet, std::ostream& err) {
     grid::SheetFileError error;
-    if (grid::loadSheetFile(path, sheet, error))
+    if (grid::loadSheetFile(Tvx_String::fromUtf8(path), sheet, error))
         return true;
     err << "vtss: " << path;
     if (error.line > 0)
@@ -38,17 +38,16 @@ bool loadSheet(const std::string& path, grid::Sheet& sheet, std::ostream& err) {
 }
 
 int write(const std::string& path, const std::string& bytes, std::ostream& err) {
-    std::string error;
-    if (grid::writeFileAtomically(path, bytes, error))
+    if (writeFileBytes(Tvx_String::fromUtf8(path), bytes))
         return kExitOk;
-    err << "vtss: " << error << "\n";
+    err << "vtss: " << path << ": cannot write the file\n";
     return kExitFailed;
 }
 
 int importCommand(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() != 3)
         return usageError(err, "sheet import takes IN.csv and OUT.vts");
-    const std::optional<std::string> bytes = grid::readWholeFile(args[1]);
+    const std::optional<std::string> bytes = readFileBytes(Tvx_String::fromUtf8(args[1]));
     if (!bytes) {
         err << "vtss: " << args[1] << ": cannot read the file\n";
         return kExitUsage;
