@@ -63,6 +63,11 @@ struct ValueRecord {
     int lastRow = 0;
 };
 
+// How deeply custom function calls may nest on one thread, counting calls that
+// evaluate formulas of other sheets from within a callback; a call deeper than
+// this gives #DEPTH! without calling the callback.
+inline constexpr int kMaxCustomCallNesting = 32;
+
 // Flag of addCustomFunction: bare cell references arrive as type-3 records.
 inline constexpr unsigned kPassReferencesAsCells = 0x1;
 

@@ -2,6 +2,7 @@
 #include "TestSheet.h"
 
 #include "platform/core/NumberText.h"
+#include "platform/core/Unicode.h"
 #include "platform/grid/formula/Reference.h"
 
 namespace formulatest {
@@ -21,6 +22,9 @@ void TestSheet::put(const std::wstring& cell, formula::Value value) {
 formula::Value literal(const std::wstring& text) {
     if (text == L"(empty)")
         return formula::Value();
+    if (text.size() >= 2 && text.front() == L'"' && text.back() == L'"') {
+        return formula::Value::text(text.substr(1, text.size() - 2));
+    }
     if (text == L"TRUE")
         return formula::Value::logical(true);
     if (text == L"FALSE")
@@ -34,3 +38,11 @@ formula::Value literal(const std::wstring& text) {
 }
 
 }  // namespace formulatest
+
+namespace formula {
+
+void PrintTo(const Value& value, std::ostream* out) {
+    *out << unicode::toUtf8(describe(value));
+}
+
+}  // namespace formula

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,7 +47,12 @@ class TestSheet : public formula::CellSource {
 std::pair<int, int> address(const std::wstring& cell);
 
 // Parses a literal of the test tables: a number, TRUE/FALSE, an error text
-// such as #N/A, "(empty)", or anything else as a text.
+// such as #N/A, "(empty)", a text in double quotes, or anything else as a text.
 formula::Value literal(const std::wstring& text);
 
 }  // namespace formulatest
+
+namespace formula {
+// Shows values readably in test failures.
+void PrintTo(const Value& value, std::ostream* out);
+}  // namespace formula

@@ -20,10 +20,6 @@
 
 namespace formula {
 
-// How deeply custom function calls may nest, counting calls that evaluate
-// formulas of other sheets from within a callback; deeper calls give #DEPTH!.
-inline constexpr int kMaxCustomCallNesting = 32;
-
 class Evaluator {
   public:
     explicit Evaluator(const EvaluationContext& context) : context_(context) {}
