@@ -277,8 +277,8 @@ LRESULT CEdit::classProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
                                 ? 2
                                 : 1;
                     }
-                    if (c.selStart != c.selEnd && replaceSelection(L"", false))
-                        c.modified = true;
+                    if (c.selStart != c.selEnd)
+                        replaceSelection(L"", true);
                     return 0;
                 case VK_HOME:
                     caret = 0;
