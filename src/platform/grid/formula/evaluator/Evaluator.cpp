@@ -259,17 +259,16 @@ Value Evaluator::callFunction(std::uint32_t at) {
     const FunctionSpec& spec = functionAt(node.index);
     const std::size_t first = arguments_.size();
     const int count = node.argumentCount;
-    arguments_.resize(first + static_cast<std::size_t>(count));
     std::uint32_t child = at + 1;
     for (int i = 0; i < count; ++i) {
-        // Nested calls grow and shrink the argument stack, so each argument is
-        // prepared aside and stored afterwards.
+        // Nested calls made while preparing an argument leave the stack as they
+        // found it, so each prepared argument lands at first + i.
         Argument argument;
         if (const auto error = prepareArgument(spec.kindOf(i), child, argument)) {
             arguments_.resize(first);
             return Value::error(*error);
         }
-        arguments_[first + static_cast<std::size_t>(i)] = std::move(argument);
+        arguments_.push_back(std::move(argument));
         child += formula_->nodes()[child].size;
     }
     FunctionCall call(*this, first, count);

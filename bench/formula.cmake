@@ -1,0 +1,1 @@
+vtss_add_bench(bench_formula DEPS vtss_formula)

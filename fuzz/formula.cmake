@@ -1,0 +1,1 @@
+vtss_add_fuzzer(formula_parse_evaluate DEPS vtss_formula)
