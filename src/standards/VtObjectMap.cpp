@@ -67,9 +67,15 @@ ErrorStatus VtObjectMap::getMappingFromStrs(const Tvx_String& variable,
         return eInvalidInput;
     }
     rest = stripSymbols(rest, kSpace);
+    static const std::array<Tvx_String, kMapTypes.size()> typeNames = [] {
+        std::array<Tvx_String, kMapTypes.size()> names;
+        for (size_t i = 0; i < names.size(); ++i)
+            names[i] = Tvx_String(kMapTypes[i].name);
+        return names;
+    }();
     int found = eMapNone;
     for (int candidate = eMapNone + 1; isKnownType(candidate); ++candidate) {
-        if (rest.startsWith(mapTypeName(candidate))) {
+        if (rest.startsWith(typeNames[static_cast<size_t>(candidate)])) {
             found = candidate;
             break;
         }
