@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "UiTestPrinting.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/WindowClassRegistry.h"
