@@ -1,0 +1,139 @@
+// Standard-size files and the choice of a size within tolerances.
+#include "standards/functions/StandardSizes.h"
+
+#include "platform/core/ArrayText.h"
+#include "platform/core/NumberText.h"
+#include "platform/core/Rounding.h"
+#include "platform/core/Sorting.h"
+#include "platform/core/TextFile.h"
+#include "platform/core/TextHelpers.h"
+
+namespace {
+
+// A side that has no candidate lies this far away.
+constexpr double kNoCandidateDistance = 999999999;
+
+double leadingNumber(const Tvx_String& text) {
+    return numtext::parseLeadingDouble(text.str());
+}
+
+}  // namespace
+
+bool readStandardSizes(const Tvx_String& path, Tvx_Array<StandardSize>& sizes) {
+    sizes.removeAll();
+    Tvx_StringArray lines;
+    if (!ObjectExportReadFile(path, lines))
+        return false;
+    for (const Tvx_String& line : lines) {
+        const Tvx_String text = stripSymbols(removeLineComment(removeComments(line)), L" \t");
+        if (text.isEmpty())
+            continue;
+        Tvx_String first;
+        Tvx_String second;
+        StandardSize size;
+        if (splitStringAtSymbol(text, L'x', first, second, true)) {
+            size.first = leadingNumber(first);
+            size.second = leadingNumber(second);
+        } else {
+            size.first = leadingNumber(text);
+        }
+        sizes.append(size);
+    }
+    return true;
+}
+
+Tvx_DoubleArray standardSizeCandidates(StandardSizeKind kind, const Tvx_Array<StandardSize>& sizes,
+                                       double thickness) {
+    Tvx_DoubleArray candidates;
+    for (const StandardSize& size : sizes) {
+        switch (kind) {
+            case StandardSizeKind::Size:
+                candidates.append(size.first);
+                break;
+            case StandardSizeKind::Thickness:
+                candidates.append(size.second);
+                break;
+            case StandardSizeKind::Width:
+                if (size.second == 0 || size.second == thickness)
+                    candidates.append(size.first);
+                break;
+        }
+    }
+    if (kind == StandardSizeKind::Width)
+        ObjectExportSort(candidates);
+    return candidates;
+}
+
+bool pickStandardValue(const Tvx_DoubleArray& candidates, double target, double down, double up,
+                       double& value) {
+    const double low = target - down;
+    const double high = target + up;
+    int above = -1;
+    int below = -1;
+    double aboveDistance = kNoCandidateDistance;
+    double belowDistance = kNoCandidateDistance;
+    for (int i = 0; i < candidates.length(); ++i) {
+        const double distance = candidates[i] - target;
+        if (distance > 0 && (above < 0 || distance < aboveDistance)) {
+            above = i;
+            aboveDistance = distance;
+        } else if (distance <= 0 && (below < 0 || -distance < belowDistance)) {
+            below = i;
+            belowDistance = -distance;
+        }
+    }
+    const auto acceptAbove = [&] {
+        return above >= 0 && up >= aboveDistance && low <= candidates[above];
+    };
+    const auto acceptBelow = [&] {
+        return below >= 0 && down >= belowDistance && high >= candidates[below];
+    };
+    const bool aboveFirst = belowDistance > aboveDistance;
+    if (aboveFirst ? acceptAbove() : acceptBelow()) {
+        value = candidates[aboveFirst ? above : below];
+        return true;
+    }
+    if (aboveFirst ? acceptBelow() : acceptAbove()) {
+        value = candidates[aboveFirst ? below : above];
+        return true;
+    }
+    return false;
+}
+
+double roundedFallback(double target, double step, double up, double down) {
+    const double low = target - down;
+    const double high = target + up;
+    double clamped = target;
+    if (high < clamped)
+        clamped = high;
+    if (low > clamped)
+        clamped = low;
+    const double roundedUp = ObjectExportRoundUp(clamped, step, up);
+    double roundedDown = ObjectExportRoundTo(clamped, step);
+    if (clamped < roundedDown)
+        roundedDown -= step;
+    const double upDistance = roundedUp - target;
+    const double downDistance = target - roundedDown;
+    const bool upAccepted = up >= upDistance && high >= roundedUp;
+    const bool downAccepted = down >= downDistance && low <= roundedDown;
+    if (downDistance > upDistance) {
+        if (upAccepted)
+            return roundedUp;
+        if (downAccepted)
+            return roundedDown;
+        return clamped;
+    }
+    if (downAccepted)
+        return roundedDown;
+    if (upAccepted)
+        return roundedUp;
+    return clamped;
+}
+
+double standardValueWithTolerance(const Tvx_DoubleArray& candidates, double step, double target,
+                                  double down, double up) {
+    double value = 0;
+    if (pickStandardValue(candidates, target, down, up, value))
+        return value;
+    return roundedFallback(target, step, up, down);
+}
