@@ -2,6 +2,7 @@
 // with the place and the reason (the format is in MacroFile.h).
 #include <algorithm>
 #include <climits>
+#include <optional>
 #include <string>
 
 #include "platform/core/macro/FindNamed.h"
@@ -368,9 +369,75 @@ void locate(std::string_view text, size_t offset, int& line, int& column) {
 
 // The parser's message without its "[json.exception...] parse error at ...: " prefix.
 std::string syntaxReason(const std::string& message) {
-    const size_t at = message.find("parse error");
-    const size_t colon = at == std::string::npos ? at : message.find(": ", at);
-    return colon == std::string::npos ? message : message.substr(colon + 2);
+    const size_t bracket = message.find("] ");
+    std::string reason = bracket == std::string::npos ? message : message.substr(bracket + 2);
+    const size_t at = reason.find("parse error");
+    const size_t colon = at == std::string::npos ? at : reason.find(": ", at);
+    return colon == std::string::npos ? reason : reason.substr(colon + 2);
+}
+
+// Nesting beyond this is refused before parsing, so that no recursive walk of
+// the parsed value can run out of stack.
+constexpr int kMaxNesting = 200;
+
+// The offset of the bracket that nests deeper than kMaxNesting, if any.
+std::optional<size_t> tooDeep(std::string_view text) {
+    int depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\') {
+                ++i;
+            } else if (c == '"') {
+                inString = false;
+            }
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > kMaxNesting)
+                return i;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return std::nullopt;
+}
+
+// The library's DOM builder, reporting where the parser stopped instead of
+// throwing: a syntax error and a number out of range alike.
+class PositionedParser : public nlohmann::detail::json_sax_dom_parser<Json> {
+  public:
+    explicit PositionedParser(Json& root) : json_sax_dom_parser(root, false) {}
+    template <class Exception>
+    bool parse_error(std::size_t position, const std::string& /*lastToken*/, const Exception& e) {
+        stop = position;
+        reason = syntaxReason(e.what());
+        return false;
+    }
+    size_t stop = 0;
+    std::string reason;
+};
+
+// Parses text into root; on failure gives the reason and the offset of the
+// byte at which parsing stopped.
+bool parseJson(std::string_view text, Json& root, std::string& reason, size_t& stop) {
+    if (const std::optional<size_t> deep = tooDeep(text)) {
+        reason = "nested more than " + std::to_string(kMaxNesting) + " levels deep";
+        stop = *deep;
+        return false;
+    }
+    PositionedParser parser(root);
+    try {
+        if (Json::sax_parse(text, &parser))
+            return true;
+    } catch (const Json::exception& e) {
+        parser.reason = syntaxReason(e.what());
+    }
+    reason = parser.reason.empty() ? std::string("not valid JSON") : parser.reason;
+    // The parser counts the byte it stopped at from 1.
+    stop = parser.stop > 0 ? parser.stop - 1 : 0;
+    return false;
 }
 
 }  // namespace
@@ -380,13 +447,11 @@ bool macroFromJson(std::string_view utf8, Tvx_Macro& macro, MacroFileError& erro
     const size_t skipped = utf8.substr(0, bom.size()) == bom ? bom.size() : 0;
     const std::string_view body = utf8.substr(skipped);
     Json root;
-    try {
-        root = Json::parse(body);
-    } catch (const Json::parse_error& e) {
-        error = MacroFileError{};
-        error.reason = Tvx_String::fromUtf8(syntaxReason(e.what()));
-        // The parser counts the byte it stopped at from 1.
-        locate(body, e.byte > 0 ? e.byte - 1 : 0, error.line, error.column);
+    std::string reason;
+    size_t stop = 0;
+    if (!parseJson(body, root, reason, stop)) {
+        error = MacroFileError{Tvx_String::fromUtf8(reason), 0, 0};
+        locate(body, stop, error.line, error.column);
         return false;
     }
     MacroReader reader;

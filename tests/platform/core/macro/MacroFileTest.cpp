@@ -108,6 +108,9 @@ TEST(MacroFile, RefusesSyntaxErrorsWithLineAndColumn) {
         {"{\"name\": \"M\"\n\"modules\": []}", 2, 9},
         {"{\"name\": \"Ä\", \"modules\": [}", 1, 27},
         {"{\"name\": \"\xFF\"}", 1, 11},
+        // Numbers beyond the range of a double, and nesting past 200 levels.
+        {"{\"name\": \"M\",\n \"modules\": [], \"x\": -1e999}", 2, 27},
+        {"{\"name\": \"M\", \"x\": [[[\"[\\\"[\", 1e400]]]}", 1, 35},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -121,6 +124,24 @@ TEST(MacroFile, RefusesSyntaxErrorsWithLineAndColumn) {
         EXPECT_EQ(error.reason.str().find(L"json.exception"), std::wstring::npos);
         EXPECT_EQ(macro.name, T("untouched"));
     }
+}
+
+TEST(MacroFile, RefusesNestingDeeperThanTwoHundredLevels) {
+    const auto nested = [](int levels) {
+        return "{\"name\": \"M\", \"modules\": [],\n\"x\": " + std::string(levels - 1, '[') +
+               std::string(levels - 1, ']') + "}";
+    };
+    Tvx_Macro macro;
+    MacroFileError error;
+    ASSERT_TRUE(macroFromJson(nested(200), macro, error)) << error.reason.toUtf8();
+    Tvx_Macro again;
+    ASSERT_TRUE(macroFromJson(macroToJson(macro), again, error));
+    EXPECT_EQ(again, macro);
+
+    EXPECT_FALSE(macroFromJson(nested(100000), macro, error));
+    EXPECT_EQ(error.reason, T("nested more than 200 levels deep"));
+    EXPECT_EQ(error.line, 2);
+    EXPECT_EQ(error.column, 6 + 199);
 }
 
 TEST(MacroFile, RefusesWhatIsNoMacroWithThePlaceAndReason) {
