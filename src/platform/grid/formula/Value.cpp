@@ -50,6 +50,11 @@ std::optional<ErrorKind> errorFromText(std::wstring_view text) {
     return std::nullopt;
 }
 
+const std::wstring& Value::emptyText() {
+    static const std::wstring empty;
+    return empty;
+}
+
 Value Value::number(double value) {
     if (!std::isfinite(value))
         return error(ErrorKind::Number);
@@ -70,7 +75,7 @@ Value Value::logical(bool value) {
 Value Value::text(std::wstring value) {
     Value result;
     result.type_ = Type::Text;
-    result.text_ = std::move(value);
+    result.text_ = std::make_shared<const std::wstring>(std::move(value));
     return result;
 }
 
@@ -91,7 +96,7 @@ bool operator==(const Value& a, const Value& b) {
         case Value::Type::Logical:
             return a.number_ == b.number_;
         case Value::Type::Text:
-            return a.text_ == b.text_;
+            return a.asText() == b.asText();
         case Value::Type::Error:
             return a.error_ == b.error_;
     }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,17 +53,21 @@ class Value {
     // The number of a number or logical (0 for any other type).
     double asNumber() const { return number_; }
     // The text of a text value (empty for any other type).
-    const std::wstring& asText() const { return text_; }
+    const std::wstring& asText() const { return text_ ? *text_ : emptyText(); }
     // The kind of an error value (meaningless for any other type).
     ErrorKind asError() const { return error_; }
 
     friend bool operator==(const Value& a, const Value& b);
 
   private:
+    static const std::wstring& emptyText();
+
     Type type_ = Type::Empty;
     ErrorKind error_ = ErrorKind::Value;
     double number_ = 0;
-    std::wstring text_;
+    // Shared, so that copying a value (which the evaluator does for every
+    // cell it reads) never copies characters; numbers carry no text at all.
+    std::shared_ptr<const std::wstring> text_;
 };
 
 // A readable form for diagnostics and test output: 12.5, "abc", TRUE, #N/A, (empty).

@@ -143,3 +143,19 @@ TEST_F(LanguageTest, RangeWhereOneValueIsNeededTakesTheFormulasRowOrColumn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LanguageLimits, NestingPastTheLimitGivesDepthErrorAndKeepsTheText) {
+    formulatest::TestSheet sheet;
+    formula::FormulaEngine engine(sheet);
+    const std::wstring deep = std::wstring(300, L'(') + L"1" + std::wstring(300, L')');
+    ASSERT_TRUE(engine.setFormula(1, 1, deep, true));
+    EXPECT_EQ(*engine.result(1, 1), Value::error(formula::ErrorKind::TooDeep));
+    EXPECT_EQ(engine.formulaText(1, 1), deep);
+    const std::wstring fine = std::wstring(200, L'(') + L"1" + std::wstring(200, L')');
+    ASSERT_TRUE(engine.setFormula(1, 2, fine, true));
+    EXPECT_EQ(*engine.result(1, 2), Value::number(1));
+}
+
+}  // namespace
