@@ -23,8 +23,9 @@
 //   that depend on it, directly or through other formulas, are computed again,
 //   and only those. Off: changes only mark those formulas as stale, and they
 //   keep their results until recalculateCell or recalculateAll.
-// - setFormula with recalculate set computes the new formula and its
-//   dependents at once, whatever the automatic option says.
+// - setFormula with recalculate set computes at once, whatever the automatic
+//   option says, every stale formula: the new one, its dependents, and any
+//   left stale by earlier changes.
 // - recalculateAll computes every formula, stale or not (custom functions may
 //   read outside the sheet); recalculateCell computes one formula, after its
 //   stale precedents, and then its dependents when automatic recalculation is on.
