@@ -2,6 +2,7 @@
 // the flag for cell references, and how results and failures reach the cell.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -231,6 +232,46 @@ TEST_F(CustomFunctionTest, NestedCallsAcrossSheetsStopAtTheNestingLimit) {
     ASSERT_TRUE(engine.addCustomFunction(L"NEST", 0, 0, nest, 0));
     EXPECT_EQ(evaluate(L"NEST()"), Value::text(L"#DEPTH!"));
     EXPECT_EQ(depth, formula::kMaxCustomCallNesting);
+}
+
+}  // namespace
+
+namespace {
+
+// The way a standards sheet computes its equations: each equation becomes the
+// formula of its cell, and its result is written into the target variable's
+// cell, which later equations read through bare references.
+TEST(CustomFunctionInEquations, RoundToReceivesTheVariableCellsValue) {
+    formulatest::TestSheet sheet;
+    formula::FormulaEngine engine(sheet);
+    ASSERT_TRUE(engine.addCustomFunction(
+        L"ROUNDTO", 2, 2,
+        [](ValueRecord& result, std::span<const ValueRecord> arguments) {
+            auto number = [](const ValueRecord& r) {
+                return r.type == formula::kWholeNumber ? double(r.wholeNumber) : r.number;
+            };
+            if (arguments[0].status != formula::kValuePresent ||
+                arguments[1].status != formula::kValuePresent) {
+                return false;
+            }
+            const double step = number(arguments[1]);
+            result.status = formula::kValuePresent;
+            result.type = formula::kDouble;
+            result.number = std::round(number(arguments[0]) / step) * step;
+            return true;
+        },
+        0));
+    sheet.put(L"A2", Value::number(10));  // Thickness from the macro
+    // Tmp = Thickness*2 becomes A2*2 in the Calc cell A12; its result goes to A9.
+    ASSERT_TRUE(engine.setFormula(1, 12, L"A2*2", true));
+    sheet.put(L"A9", *engine.result(1, 12));
+    engine.cellChanged(1, 9);
+    // Width = ROUNDTO(Tmp+gen_Gap,5) with gen_Gap 12 becomes ROUNDTO(A9+12,5) in A13.
+    ASSERT_TRUE(engine.setFormula(1, 13, L"ROUNDTO(A9+12,5)", true));
+    EXPECT_EQ(*engine.result(1, 13), Value::number(30));
+    // A Local variable used before its equation is empty: the function fails.
+    ASSERT_TRUE(engine.setFormula(1, 14, L"ROUNDTO(A10,5)", true));
+    EXPECT_EQ(*engine.result(1, 14), Value::error(formula::ErrorKind::Value));
 }
 
 }  // namespace
