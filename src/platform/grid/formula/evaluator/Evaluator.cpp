@@ -320,8 +320,10 @@ Value Evaluator::callCustomFunction(std::uint32_t at) {
     }
     if (!filled || result.status == kValueFailed)
         return Value::error(ErrorKind::Value);
+    // A function that succeeded without a value (an empty text, a look-up
+    // position outside its list) leaves the cell empty, as an empty text would.
     if (result.status != kValuePresent)
-        return Value::error(ErrorKind::NotAvailable);
+        return Value();
     switch (result.type) {
         case kWholeNumber:
             return Value::number(result.wholeNumber);
