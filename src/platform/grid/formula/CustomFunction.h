@@ -25,7 +25,7 @@
 //
 // What the result gives the cell:
 // - callback returned false, or status 1: #VALUE!;
-// - status 2 (no value left in the result): the cell is empty;
+// - status 2 (no value left in the result): an empty text;
 // - status 0: type 0 or 1 the number, type 2 the text, type 3 the value of
 //   that cell of the calling sheet (#REF! outside it), type 4 #VALUE!.
 // A call with fewer or more arguments than registered gives #VALUE! without

@@ -160,7 +160,7 @@ TEST_F(CustomFunctionTest, ResultRecordsBecomeCellValues) {
         {L"F_OUTSIDE", outside, true, Value::error(formula::ErrorKind::Reference)},
         {L"F_RANGE", range, true, Value::error(formula::ErrorKind::Value)},
         {L"F_FAILED", failed, true, Value::error(formula::ErrorKind::Value)},
-        {L"F_MISSING", missing, true, Value()},
+        {L"F_MISSING", missing, true, Value::text(L"")},
         {L"F_REFUSED", number(1), false, Value::error(formula::ErrorKind::Value)},
     };
     for (const auto& c : cases) {

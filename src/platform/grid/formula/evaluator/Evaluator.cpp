@@ -320,10 +320,11 @@ Value Evaluator::callCustomFunction(std::uint32_t at) {
     }
     if (!filled || result.status == kValueFailed)
         return Value::error(ErrorKind::Value);
-    // A function that succeeded without a value (an empty text, a look-up
-    // position outside its list) leaves the cell empty, as an empty text would.
+    // A function that succeeded without a value is how the record carries an
+    // empty text (a look-up position outside its list, say): the cell shows
+    // nothing rather than an error or a zero.
     if (result.status != kValuePresent)
-        return Value();
+        return Value::text(L"");
     switch (result.type) {
         case kWholeNumber:
             return Value::number(result.wholeNumber);
