@@ -105,7 +105,7 @@ TEST(BorderTable, BadTablesAreRefusedWithAReason) {
          "control 1 keeps its width on both sides"},
         {"no height",
          {{1, fixed, keepSize(), fixed, keepSize()}},
-         "control 1 follows a side of the other direction"},
+         "control 1 keeps its height on both sides"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
