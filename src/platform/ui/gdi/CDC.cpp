@@ -74,8 +74,15 @@ std::vector<Tvx_String> layoutLines(const Tvx_String& text, const TextFont& font
 }  // namespace
 
 CDC::CDC(const CSize& surfaceSize)
-    : ownSurface_(std::max(surfaceSize.cx, 1), std::max(surfaceSize.cy, 1), false,
-                  RGB(255, 255, 255)),
+    : CDC(std::make_shared<gdi::Surface>(
+          gdi::Surface{PixelImage(std::max(surfaceSize.cx, 1), std::max(surfaceSize.cy, 1), false,
+                                  RGB(255, 255, 255)),
+                       {}})) {}
+
+CDC::CDC(std::shared_ptr<gdi::Surface> surface)
+    : surface_(surface ? std::move(surface)
+                       : std::make_shared<gdi::Surface>(
+                             gdi::Surface{PixelImage(1, 1, false, RGB(255, 255, 255)), {}})),
       font_(ui::defaultDialogFont()),
       pen_(static_cast<HPEN>(GetStockObject(BLACK_PEN))),
       brush_(static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))) {}
@@ -104,7 +111,7 @@ PixelImage& CDC::target() {
         if (PixelImage* picture = gdi::bitmapPicture(selectedBitmap_))
             return *picture;
     }
-    return ownSurface_;
+    return surface_->pixels;
 }
 
 const PixelImage& CDC::surface() const {
@@ -190,7 +197,7 @@ CRect CDC::shifted(const RECT& rect) const {
 }
 
 void CDC::record(DrawCommand command) {
-    commands_.push_back(std::move(command));
+    surface_->commands.push_back(std::move(command));
 }
 
 void CDC::plot(int x, int y, COLORREF colour) {
@@ -275,6 +282,55 @@ BOOL CDC::Rectangle(LPCRECT rect) {
     if (!rect)
         return FALSE;
     return Rectangle(rect->left, rect->top, rect->right, rect->bottom);
+}
+
+BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
+    const CRect r = shifted(CRect(x1, y1, x2, y2));
+    const gdi::PenInfo* pen = gdi::penInfo(pen_);
+    const gdi::BrushInfo* brush = gdi::brushInfo(brush_);
+    DrawCommand c;
+    c.kind = DrawCommand::Kind::Ellipse;
+    c.rect = r;
+    const double cx = (r.left + r.right - 1) / 2.0, cy = (r.top + r.bottom - 1) / 2.0;
+    const double rx = std::max(r.Width() / 2.0, 0.5), ry = std::max(r.Height() / 2.0, 0.5);
+    const bool outline = pen && pen->style != PS_NULL;
+    const bool fill = brush && !brush->hollow;
+    // A pixel belongs to the ellipse when its centre lies inside; it is on the
+    // outline when a neighbour does not.
+    auto inside = [&](int x, int y) {
+        const double dx = (x - cx) / rx, dy = (y - cy) / ry;
+        return dx * dx + dy * dy <= 1.0;
+    };
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            if (!inside(x, y))
+                continue;
+            const bool edge =
+                !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            if (edge && outline) {
+                plot(x, y, pen->colour);
+            } else if (fill) {
+                plot(x, y, brush->colour);
+            }
+        }
+    }
+    if (fill) {
+        c.hasFill = true;
+        c.fill = brush->colour;
+    }
+    if (outline) {
+        c.hasStroke = true;
+        c.stroke = pen->colour;
+        c.strokeWidth = pen->width;
+    }
+    record(std::move(c));
+    return TRUE;
+}
+
+BOOL CDC::Ellipse(LPCRECT rect) {
+    if (!rect)
+        return FALSE;
+    return Ellipse(rect->left, rect->top, rect->right, rect->bottom);
 }
 
 void CDC::Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight) {

@@ -20,6 +20,7 @@
 #include "platform/ui/gdi/DrawCommand.h"
 #include "platform/ui/gdi/GdiClasses.h"
 #include "platform/ui/gdi/PixelImage.h"
+#include "platform/ui/gdi/RasterOps.h"
 
 inline constexpr int TRANSPARENT = 1;
 inline constexpr int OPAQUE = 2;
@@ -46,11 +47,26 @@ struct TEXTMETRIC {
     LONG tmWeight = 0;
 };
 
+namespace gdi {
+
+// What a window context draws on: its pixels and the record of what was drawn.
+// Contexts made for the same window while it is being pictured share one.
+struct Surface {
+    PixelImage pixels;
+    DrawCommandList commands;
+};
+
+}  // namespace gdi
+
 class CDC {
   public:
     // A context drawing on a picture of its own, of the given size (a window's
-    // surface; a renderer or a paint cycle makes these).
+    // surface; a renderer or a paint cycle makes these), white at first.
     explicit CDC(const CSize& surfaceSize = CSize(1, 1));
+    // A context drawing on a surface shared with other contexts (each keeps
+    // its own colours, mode and selected objects); a null surface counts as a
+    // new 1 x 1 one.
+    explicit CDC(std::shared_ptr<gdi::Surface> surface);
     virtual ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -87,6 +103,9 @@ class CDC {
     // Outline with the pen, inside with the brush (right and bottom excluded).
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(LPCRECT rect);
+    // The ellipse inside the rectangle, outlined with the pen and filled with the brush.
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    BOOL Ellipse(LPCRECT rect);
     // Top and left edges in the first colour, bottom and right in the second.
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
     void DrawFocusRect(LPCRECT rect);
@@ -123,7 +142,7 @@ class CDC {
     // The picture drawn on, and what was drawn, in order.
     const PixelImage& surface() const;
     bool isMonochrome() const { return surface().isMonochrome(); }
-    const DrawCommandList& commands() const { return commands_; }
+    const DrawCommandList& commands() const { return surface_->commands; }
     HFONT selectedFont() const { return font_; }
     HBRUSH selectedBrush() const { return brush_; }
 
@@ -135,7 +154,7 @@ class CDC {
     void drawLine(CPoint from, CPoint to, COLORREF colour, int width);
     void drawTextLine(const Tvx_String& text, int x, int y);
 
-    PixelImage ownSurface_;
+    std::shared_ptr<gdi::Surface> surface_;
     HBITMAP selectedBitmap_ = nullptr;
     std::unique_ptr<CBitmap> defaultBitmap_;
     HFONT font_ = nullptr;
@@ -146,5 +165,4 @@ class CDC {
     int bkMode_ = OPAQUE;
     CPoint position_;
     CPoint origin_;
-    DrawCommandList commands_;
 };

@@ -13,6 +13,7 @@ struct DrawCommand {
         FillRect,    // rect filled with fill
         FrameRect,   // rect outlined with stroke
         Rectangle,   // outline (when hasStroke) and inside (when hasFill)
+        Ellipse,     // the ellipse inside rect, outline and inside as a rectangle's
         Line,        // from rect's top-left to its bottom-right corner
         Text,        // text, its top-left corner at rect's top-left, in font
         Picture,     // a block transfer or icon into rect (its pixels are on the surface)
