@@ -28,8 +28,10 @@
 // U+FEFF (which would otherwise read back as a byte-order mark).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/grid/Sheet.h"
 
@@ -46,5 +48,14 @@ struct CsvError {
 bool importCsv(std::string_view bytes, Sheet& sheet, CsvError& error);
 
 std::string exportCsv(const Sheet& sheet, bool withFormulas);
+
+// The records and fields of delimited text (already decoded) with a given
+// delimiter, by the quoting rules above; nothing (and `error`) on bad quoting
+// or more lines or fields than a sheet holds.
+std::optional<std::vector<std::vector<std::wstring>>> readDelimitedRecords(std::wstring_view text,
+                                                                           wchar_t delimiter,
+                                                                           CsvError& error);
+// A field quoted as the export rules above say (for either delimiter).
+std::wstring delimitedField(const std::wstring& field);
 
 }  // namespace grid

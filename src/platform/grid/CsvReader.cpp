@@ -28,11 +28,11 @@ wchar_t detectDelimiter(std::wstring_view text) {
 
 class CsvParser {
   public:
-    CsvParser(std::wstring_view text, CsvError& error) : text_(text), error_(error) {}
+    CsvParser(std::wstring_view text, wchar_t delimiter, CsvError& error)
+        : text_(text), error_(error), delimiter_(delimiter) {}
 
     // Every record as its fields; nothing on error.
     std::optional<std::vector<std::vector<std::wstring>>> parse() {
-        delimiter_ = detectDelimiter(text_);
         std::vector<std::vector<std::wstring>> records;
         while (pos_ < text_.size()) {
             if (records.size() == static_cast<size_t>(kMaxRows)) {
@@ -119,7 +119,7 @@ class CsvParser {
 
     std::wstring_view text_;
     CsvError& error_;
-    wchar_t delimiter_ = L',';
+    wchar_t delimiter_;
     size_t pos_ = 0;
     int line_ = 1;
 };
@@ -144,10 +144,16 @@ void storeField(Sheet& sheet, int column, int row, const std::wstring& field) {
 
 }  // namespace
 
+std::optional<std::vector<std::vector<std::wstring>>> readDelimitedRecords(std::wstring_view text,
+                                                                           wchar_t delimiter,
+                                                                           CsvError& error) {
+    return CsvParser(text, delimiter, error).parse();
+}
+
 bool importCsv(std::string_view bytes, Sheet& sheet, CsvError& error) {
     const std::wstring text = unicode::decodeText(bytes);
     const std::optional<std::vector<std::vector<std::wstring>>> records =
-        CsvParser(text, error).parse();
+        readDelimitedRecords(text, detectDelimiter(text), error);
     if (!records)
         return false;
     size_t columns = 0;

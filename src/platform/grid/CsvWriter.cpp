@@ -30,7 +30,9 @@ std::wstring fieldText(const Cell& cell, bool withFormulas) {
     return L"";
 }
 
-std::wstring quoted(const std::wstring& field) {
+}  // namespace
+
+std::wstring delimitedField(const std::wstring& field) {
     // A leading U+FEFF is quoted so that it cannot read back as a byte-order mark.
     const bool leadingMark = !field.empty() && field[0] == L'\uFEFF';
     if (!leadingMark && field.find_first_of(L",\"\t\r\n") == std::wstring::npos)
@@ -43,8 +45,6 @@ std::wstring quoted(const std::wstring& field) {
     }
     return out + L"\"";
 }
-
-}  // namespace
 
 std::string exportCsv(const Sheet& sheet, bool withFormulas) {
     std::wstring text;
@@ -60,7 +60,7 @@ std::string exportCsv(const Sheet& sheet, bool withFormulas) {
             }
             if (next != sheet.cells().end() && next->first.row == row &&
                 next->first.column == column) {
-                text += quoted(fieldText(next->second, withFormulas));
+                text += delimitedField(fieldText(next->second, withFormulas));
             }
         }
         text += L'\n';
