@@ -2,6 +2,7 @@
 // requests, the library's active cell, and the selection edit operations.
 #include "platform/grid/GridControl.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/grid/Clipboard.h"
@@ -71,6 +72,12 @@ bool GridControl::load(const Tvx_String& path) {
 
 bool GridControl::save(const Tvx_String& path, SheetFileContent content) const {
     return saveSheetFile(path, sheet_, content);
+}
+
+void GridControl::setWindowSize(int width, int height) {
+    windowWidth_ = std::max(width, 0);
+    windowHeight_ = std::max(height, 0);
+    invalidate();
 }
 
 void GridControl::invalidate() {

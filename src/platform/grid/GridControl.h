@@ -50,6 +50,11 @@ class GridControl {
     const SheetFileError& lastLoadError() const { return lastLoadError_; }
     bool save(const Tvx_String& path, SheetFileContent content) const;
 
+    // The size of the window in pixels (the window tells it on every resize).
+    void setWindowSize(int width, int height);
+    int windowWidth() const { return windowWidth_; }
+    int windowHeight() const { return windowHeight_; }
+
     void setNotificationSink(NotificationSink sink) { sink_ = std::move(sink); }
     void setRepaintHandler(RepaintHandler handler) { repaint_ = std::move(handler); }
     // Asks for a repaint after a change (held back while redraw is off).
@@ -130,6 +135,8 @@ class GridControl {
     NotificationSink sink_;
     RepaintHandler repaint_;
     bool repaintPending_ = false;
+    int windowWidth_ = 0;
+    int windowHeight_ = 0;
 
     bool editing_ = false;
     int editColumn_ = 0;
