@@ -166,11 +166,16 @@ void CDialog::EndDialog(int result) {
 }
 
 BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
     return TRUE;
 }
+
 void CDialog::OnOK() {
+    if (!UpdateData(TRUE))
+        return;
     EndDialog(IDOK);
 }
+
 void CDialog::OnCancel() {
     EndDialog(IDCANCEL);
 }

@@ -48,8 +48,10 @@ class CDialog : public CWnd {
     // is hidden. Does nothing without a window.
     void EndDialog(int result);
 
+    // The default writes the members into the controls (UpdateData(FALSE)).
     virtual BOOL OnInitDialog();
-    // The default OnOK ends with IDOK, OnCancel with IDCANCEL.
+    // The default OnOK reads the controls (UpdateData(TRUE)) and, when that
+    // succeeds, ends with IDOK; OnCancel ends with IDCANCEL.
     virtual void OnOK();
     virtual void OnCancel();
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/ui/CFont.h"
+#include "platform/ui/DataExchange.h"
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/Timers.h"
 #include "platform/ui/WindowLifecycle.h"
@@ -418,3 +419,12 @@ BOOL CWnd::KillTimer(UINT_PTR id) {
 int CWnd::MessageBox(const Tvx_String& text, const Tvx_String& caption, UINT type) {
     return ::MessageBox(m_hWnd, text, caption, type);
 }
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+    if (!ui::findWindow(m_hWnd)) return FALSE;
+    CDataExchange dx(this, saveAndValidate);
+    DoDataExchange(&dx);
+    return dx.failed() ? FALSE : TRUE;
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}

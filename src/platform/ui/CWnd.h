@@ -29,6 +29,7 @@
 #include "platform/ui/Geometry.h"
 #include "platform/ui/WinApi.h"
 
+class CDataExchange;
 class CFont;
 class CMenu;
 
@@ -170,6 +171,13 @@ class CWnd {
     // application title ---
     int MessageBox(const Tvx_String& text, const Tvx_String& caption = Tvx_String(),
                    UINT type = MB_OK);
+
+    // --- Data exchange (DataExchange.h) ---
+    // Runs DoDataExchange: save TRUE reads the controls into the members,
+    // FALSE writes the members into the controls. FALSE when an exchange
+    // failed (or there is no window).
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* dx);
 
     // --- Message handling ---
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
