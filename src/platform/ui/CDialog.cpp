@@ -3,7 +3,6 @@
 
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DialogWindowClass.h"
-#include "platform/ui/KeyboardState.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/UserAgent.h"
 #include "platform/ui/WindowClassRegistry.h"
@@ -150,10 +149,6 @@ void CDialog::runModalLoop() {
         }
     }
     ui::pumpMessages();
-    // Keys held by the user's last action do not outlive the dialog.
-    for (int key : {static_cast<int>(VK_SHIFT), static_cast<int>(VK_CONTROL)}) {
-        ui::setKeyDown(key, false);
-    }
 }
 
 void CDialog::EndDialog(int result) {

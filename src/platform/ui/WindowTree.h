@@ -9,7 +9,6 @@
 // a handler without pulling the object out from under the running code.
 #pragma once
 
-#include <deque>
 #include <memory>
 #include <unordered_map>
 #include <vector>
