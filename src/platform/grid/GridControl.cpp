@@ -7,6 +7,7 @@
 
 #include "platform/grid/Clipboard.h"
 #include "platform/grid/Csv.h"
+#include "platform/grid/GridLayout.h"
 #include "platform/grid/GridLimits.h"
 
 namespace grid {
@@ -50,6 +51,7 @@ void GridControl::reset() {
     editText_.clear();
     originalEditText_.clear();
     selectionAnchorColumn_ = selectionAnchorRow_ = movingColumn_ = movingRow_ = 1;
+    leftColumn_ = topRow_ = 1;
     lastLoadError_ = SheetFileError{};
     invalidate();
 }
@@ -64,6 +66,7 @@ bool GridControl::load(const Tvx_String& path) {
     endEdit(false);
     sheet_ = std::move(loaded);
     lastLoadError_ = SheetFileError{};
+    leftColumn_ = topRow_ = 1;
     selectionAnchorColumn_ = movingColumn_ = sheet_.activeColumn();
     selectionAnchorRow_ = movingRow_ = sheet_.activeRow();
     invalidate();
@@ -78,6 +81,23 @@ void GridControl::setWindowSize(int width, int height) {
     windowWidth_ = std::max(width, 0);
     windowHeight_ = std::max(height, 0);
     invalidate();
+}
+
+void GridControl::setTopLeft(int column, int row) {
+    column = std::max(column, 1);
+    row = std::max(row, 1);
+    if (column == leftColumn_ && row == topRow_) return;
+    leftColumn_ = column;
+    topRow_ = row;
+    invalidate();
+}
+
+int GridControl::leftColumn() const {
+    return std::clamp(leftColumn_, 1, std::max(sheet_.columnCount(), 1));
+}
+
+int GridControl::topRow() const {
+    return std::clamp(topRow_, 1, std::max(sheet_.rowCount(), 1));
 }
 
 void GridControl::invalidate() {
@@ -108,6 +128,7 @@ bool GridControl::setActiveCell(int column, int row) {
     }
     endEdit(true);
     sheet_.setActiveCell(column, row);
+    scrollIntoView(*this, column, row);
     selectionAnchorColumn_ = movingColumn_ = column;
     selectionAnchorRow_ = movingRow_ = row;
     invalidate();

@@ -55,6 +55,11 @@ class GridControl {
     int windowWidth() const { return windowWidth_; }
     int windowHeight() const { return windowHeight_; }
 
+    // The first body column and row shown (scrolling); kept within the sheet.
+    void setTopLeft(int column, int row);
+    int leftColumn() const;
+    int topRow() const;
+
     void setNotificationSink(NotificationSink sink) { sink_ = std::move(sink); }
     void setRepaintHandler(RepaintHandler handler) { repaint_ = std::move(handler); }
     // Asks for a repaint after a change (held back while redraw is off).
@@ -137,6 +142,8 @@ class GridControl {
     bool repaintPending_ = false;
     int windowWidth_ = 0;
     int windowHeight_ = 0;
+    int leftColumn_ = 1;
+    int topRow_ = 1;
 
     bool editing_ = false;
     int editColumn_ = 0;

@@ -4,6 +4,7 @@
 
 #include "platform/grid/GridControl.h"
 #include "platform/grid/GridKeys.h"
+#include "platform/grid/GridLayout.h"
 
 namespace grid {
 
@@ -24,6 +25,7 @@ void GridControl::userMoveTo(int column, int row) {
     event.newRow = row;
     notify(event);
     sheet_.setActiveCell(column, row);
+    scrollIntoView(*this, column, row);
     selectionAnchorColumn_ = movingColumn_ = column;
     selectionAnchorRow_ = movingRow_ = row;
     if (settings_.option(kOptionEditModePermanent) && isUserEditable(column, row))
