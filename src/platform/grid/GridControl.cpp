@@ -86,7 +86,8 @@ void GridControl::setWindowSize(int width, int height) {
 void GridControl::setTopLeft(int column, int row) {
     column = std::max(column, 1);
     row = std::max(row, 1);
-    if (column == leftColumn_ && row == topRow_) return;
+    if (column == leftColumn_ && row == topRow_)
+        return;
     leftColumn_ = column;
     topRow_ = row;
     invalidate();

@@ -1,29 +1,14 @@
-// The table of grid windows and their controls.
+// Finding a grid window's control through the windowing system.
 #include "platform/grid/GridHandles.h"
 
-#include <unordered_map>
+#include "platform/grid/GridWindow.h"
+#include "platform/ui/WindowTree.h"
 
 namespace grid {
-namespace {
-
-std::unordered_map<HWND, GridControl*>& table() {
-    static std::unordered_map<HWND, GridControl*> grids;
-    return grids;
-}
-
-}  // namespace
-
-bool registerGrid(HWND window, GridControl& control) {
-    return window != nullptr && table().emplace(window, &control).second;
-}
-
-void unregisterGrid(HWND window) {
-    table().erase(window);
-}
 
 GridControl* gridOf(HWND window) {
-    const auto found = table().find(window);
-    return found == table().end() ? nullptr : found->second;
+    auto* grid = dynamic_cast<GridWindow*>(ui::windowClassObject(window));
+    return grid ? &grid->control() : nullptr;
 }
 
 }  // namespace grid

@@ -1,6 +1,4 @@
-// Which grid control belongs to which window handle: the grid window class
-// registers its control when the window is created and removes it when the
-// window is destroyed; the SS functions look controls up here.
+// The grid control of a grid window, found by the window's handle.
 #pragma once
 
 #include "platform/grid/GridControl.h"
@@ -8,10 +6,8 @@
 
 namespace grid {
 
-// False when the handle is null or has a grid already.
-bool registerGrid(HWND window, GridControl& control);
-void unregisterGrid(HWND window);
-// The grid of a window; null for any handle without one.
+// The control of a window of the grid class (also while the window is being
+// destroyed); null for any other handle.
 GridControl* gridOf(HWND window);
 
 }  // namespace grid

@@ -38,15 +38,18 @@ namespace {
 // (row) shown; negative for columns before it.
 int offsetOf(int index, int first, const std::function<int(int)>& size) {
     int offset = 0;
-    for (int i = first; i < index; ++i) offset += size(i);
-    for (int i = index; i < first; ++i) offset -= size(i);
+    for (int i = first; i < index; ++i)
+        offset += size(i);
+    for (int i = index; i < first; ++i)
+        offset -= size(i);
     return offset;
 }
 
 // The body line under a coordinate measured from the first line shown.
 std::optional<int> lineAt(int offset, int first, int count, const std::function<int(int)>& size) {
     for (int i = first; i <= count && offset >= 0; ++i) {
-        if (offset < size(i)) return i;
+        if (offset < size(i))
+            return i;
         offset -= size(i);
     }
     return std::nullopt;
@@ -117,7 +120,8 @@ std::optional<std::pair<int, int>> cellAtPoint(const GridControl& grid, int x, i
     } else if (y >= g.cells.top && y < g.cells.bottom) {
         row = lineAt(y - g.cells.top, grid.topRow(), sheet.rowCount(), height);
     }
-    if (!column || !row) return std::nullopt;
+    if (!column || !row)
+        return std::nullopt;
     return std::pair{*column, *row};
 }
 
@@ -129,10 +133,12 @@ void scrollIntoView(GridControl& grid, int column, int row) {
     // The first line to show so that `index` is wholly shown, scrolling as
     // little as possible: walk back from it while the lines still fit.
     auto first = [](int index, int current, int room, const std::function<int(int)>& size) {
-        if (index <= current) return index;
+        if (index <= current)
+            return index;
         int start = index;
         int used = size(index);
-        while (start - 1 >= current && used + size(start - 1) <= room) used += size(--start);
+        while (start - 1 >= current && used + size(start - 1) <= room)
+            used += size(--start);
         return start <= current ? current : start;
     };
     grid.setTopLeft(first(column, grid.leftColumn(), g.cells.right - g.cells.left, width),

@@ -46,10 +46,10 @@ struct PixelRect {
 };
 
 struct GridGeometry {
-    PixelRect inner;         // inside the border
-    PixelRect cells;         // where body cells show
-    int headerColumnWidth;   // 0 when the header column is hidden
-    int headerRowHeight;     // 0 when the header row is hidden
+    PixelRect inner;        // inside the border
+    PixelRect cells;        // where body cells show
+    int headerColumnWidth;  // 0 when the header column is hidden
+    int headerRowHeight;    // 0 when the header row is hidden
 };
 GridGeometry gridGeometry(const GridControl& grid);
 

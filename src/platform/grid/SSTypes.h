@@ -20,12 +20,7 @@
 #include "platform/grid/CellFormat.h"
 #include "platform/grid/CellType.h"
 #include "platform/grid/GridSettings.h"
-
-// The same declarations as the windowing system's, so both headers may meet.
-struct HWND__;
-using HWND = HWND__*;
-using BOOL = int;
-using COLORREF = std::uint32_t;
+#include "platform/ui/WinTypes.h"
 
 using SS_COORD = int;
 inline constexpr SS_COORD SS_HEADER = -32767;
@@ -33,6 +28,19 @@ inline constexpr SS_COORD SS_ALL = -32767;
 
 // A colour argument that leaves the colour as it is.
 inline constexpr COLORREF SS_COLOR_UNCHANGED = 0xFFFFFFFF;
+
+// What comes with a grid notification (WM_NOTIFY; the codes are in
+// GridEvents.h): hdr.code is the code, hdr.idFrom the grid's control id.
+struct SS_CELLNOTIFY {
+    NMHDR hdr;
+    int column = 0;
+    int row = 0;
+    int newColumn = 0;  // leaving a cell: the cell entered
+    int newRow = 0;
+    BOOL changed = 0;  // end of an edit: whether the cell took a new value
+    int x = 0;         // right click: the pointer in client pixels
+    int y = 0;
+};
 
 using SS_CELLTYPE = grid::CellType;
 using SS_FONT = grid::CellFont;

@@ -8,21 +8,28 @@
 
 #include "platform/grid/GridHandles.h"
 #include "platform/grid/GridKeys.h"
+#include "platform/grid/GridWindow.h"
 #include "platform/grid/SS.h"
 #include "support/TempDir.h"
 
 namespace grid {
 namespace {
 
+// A grid window (of the registered class) inside a plain parent window.
+HWND createGrid(CWnd& parent) {
+    parent.CreateEx(0, nullptr, L"parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr,
+                    0);
+    return CreateWindowEx(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
+                          parent.m_hWnd, reinterpret_cast<HMENU>(1196));
+}
+
 class SSInterfaceTest : public testing::Test {
   protected:
-    SSInterfaceTest() {
-        registerGrid(window, control);
+    SSInterfaceTest() : window(createGrid(parent)), control(*gridOf(window)) {
         SSSetMaxCols(window, 5);
         SSSetMaxRows(window, 6);
         SSSetBool(window, kOptionChangeMade, 0);
     }
-    ~SSInterfaceTest() override { unregisterGrid(window); }
 
     Tvx_String data(SS_COORD column, SS_COORD row) {
         Tvx_String text;
@@ -30,12 +37,13 @@ class SSInterfaceTest : public testing::Test {
         return text;
     }
 
-    GridControl control;
-    HWND window = reinterpret_cast<HWND>(&control);
+    CWnd parent;
+    HWND window;
+    GridControl& control;
 };
 
 TEST_F(SSInterfaceTest, AnUnknownHandleFailsEverywhere) {
-    HWND unknown = reinterpret_cast<HWND>(&window);
+    HWND unknown = parent.m_hWnd;  // a window, but not a grid
     Tvx_String text;
     double number = 0;
     SS_CELLTYPE type;
@@ -373,7 +381,7 @@ TEST_F(SSInterfaceTest, WindowSettings) {
     tip.mode = 5;
     EXPECT_FALSE(SSSetTextTip(window, tip));
 
-    control.setWindowSize(200, 100);
+    MoveWindow(window, 0, 0, 200, 100, TRUE);
     int width = 0, height = 0;
     ASSERT_TRUE(SSGetClientArea(window, width, height));
     EXPECT_EQ(width, 196);
