@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -59,6 +60,22 @@ class GridControl {
     void setTopLeft(int column, int row);
     int leftColumn() const;
     int topRow() const;
+
+    // --- text tips (mode, delay and looks in GridSettings::textTip) ---
+    struct ShownTip {
+        std::wstring text;
+        int x = 0;  // top-left of the tip in window pixels
+        int y = 0;
+    };
+    // The pointer is over cell (column, row) at (x, y), column -1 when over no
+    // cell; a shown tip goes when the pointer leaves its cell. True when a tip
+    // is to be asked for once the pointer has rested for the tip delay (tips
+    // on, over a body cell other than the one whose tip shows).
+    bool pointerMoved(int column, int row, int x, int y);
+    // The pointer rested: shows the full text of the cell under it when the
+    // text is wider than the cell (mode 1 over the cell, mode 2 below the pointer).
+    void pointerRested();
+    const std::optional<ShownTip>& shownTip() const { return shownTip_; }
 
     void setNotificationSink(NotificationSink sink) { sink_ = std::move(sink); }
     void setRepaintHandler(RepaintHandler handler) { repaint_ = std::move(handler); }
@@ -144,6 +161,11 @@ class GridControl {
     int windowHeight_ = 0;
     int leftColumn_ = 1;
     int topRow_ = 1;
+    int pointerColumn_ = -1;
+    int pointerRow_ = -1;
+    int pointerX_ = 0;
+    int pointerY_ = 0;
+    std::optional<ShownTip> shownTip_;
 
     bool editing_ = false;
     int editColumn_ = 0;

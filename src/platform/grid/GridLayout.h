@@ -16,6 +16,8 @@
 
 namespace grid {
 
+// Texts keep this many pixels from a cell's left and right edges.
+inline constexpr int kCellTextPadding = 2;
 // A shown scroll bar is this many pixels wide (vertical) or high (horizontal).
 inline constexpr int kScrollBarSize = 17;
 

@@ -9,6 +9,7 @@
 
 #include "platform/grid/GridLayout.h"
 #include "platform/grid/HeaderLabels.h"
+#include "platform/ui/gdi/FontMetric.h"
 
 namespace grid {
 namespace {
@@ -21,7 +22,6 @@ constexpr COLORREF kShadowColour = RGB(105, 105, 105);
 constexpr COLORREF kNoteColour = RGB(255, 0, 0);
 constexpr int kCheckBoxSize = 13;
 constexpr int kComboArrowWidth = 16;
-constexpr int kPadding = 2;
 
 CRect toRect(const PixelRect& r) {
     return CRect(r.left, r.top, r.right, r.bottom);
@@ -48,6 +48,7 @@ class Painter {
             paintCell(0, 0);
         paintScrollBars();
         paintBorder();
+        paintTip();
     }
 
   private:
@@ -219,7 +220,7 @@ class Painter {
               COLORREF colour, UINT flags) {
         if (content.empty())
             return;
-        rect.DeflateRect(kPadding, 0);
+        rect.DeflateRect(kCellTextPadding, 0);
         CFont* old = dc_.SelectObject(fontFor(format.font));
         dc_.SetTextColor(colour);
         dc_.SetBkMode(TRANSPARENT);
@@ -309,6 +310,22 @@ class Painter {
             dc_.Draw3dRect(&frame, RGB(0, 0, 0), RGB(0, 0, 0));
             frame.DeflateRect(1, 1);
         }
+    }
+
+    void paintTip() {
+        const std::optional<GridControl::ShownTip>& tip = grid_.shownTip();
+        if (!tip)
+            return;
+        const TextTip& looks = grid_.settings().textTip;
+        const CSize size =
+            textExtent(TextFont{looks.font.face, looks.font.height, looks.font.weight}, tip->text);
+        CRect box(tip->x, tip->y, tip->x + size.cx + 2 * kCellTextPadding + 2,
+                  tip->y + size.cy + 4);
+        dc_.FillSolidRect(&box, looks.background);
+        dc_.Draw3dRect(&box, RGB(0, 0, 0), RGB(0, 0, 0));
+        ResolvedFormat format;
+        format.font = looks.font;
+        text(tip->text, box, format, looks.foreground, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     }
 
     void paintScrollBars() {

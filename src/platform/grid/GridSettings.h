@@ -83,9 +83,10 @@ struct ActionKey {
     friend bool operator==(const ActionKey&, const ActionKey&) = default;
 };
 
-// Text tips: shown for a cell whose text is wider than the cell while the
-// pointer rests on it. Mode 0 off, 1 over the cell, 2 next to the pointer;
-// delay in milliseconds (0..10000) before it shows.
+// Text tips: the full text of a cell too narrow for it, shown once the pointer
+// has rested on the cell for `delay` milliseconds (0..10000; the window's
+// timers count at least 10) and gone when the pointer leaves the cell. Mode 0
+// off, 1 over the cell, 2 below the pointer.
 struct TextTip {
     int mode = 1;
     int delay = 500;

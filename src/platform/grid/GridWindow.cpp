@@ -5,6 +5,7 @@
 #include "platform/grid/GridLayout.h"
 #include "platform/grid/GridPainter.h"
 #include "platform/grid/SSTypes.h"
+#include "platform/ui/Timers.h"
 #include "platform/ui/WindowClassRegistry.h"
 #include "platform/ui/render/SvgRenderer.h"
 
@@ -14,6 +15,9 @@ namespace {
 bool isKeyDown(int virtualKey) {
     return GetKeyState(virtualKey) < 0;
 }
+
+// The window timer that waits for the pointer to rest before a text tip.
+constexpr UINT_PTR kTextTipTimer = 1;
 
 CPoint pointOf(LPARAM lParam) {
     return CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
@@ -92,6 +96,22 @@ LRESULT GridWindow::classProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
                                     point.y);
             return 0;
         }
+        case WM_MOUSEMOVE: {
+            const CPoint point = pointOf(lParam);
+            const auto cell = cellAtPoint(control_, point.x, point.y);
+            if (control_.pointerMoved(cell ? cell->first : -1, cell ? cell->second : -1, point.x,
+                                      point.y)) {
+                ::SetTimer(m_hWnd, kTextTipTimer,
+                           static_cast<UINT>(control_.settings().textTip.delay), nullptr);
+            }
+            return 0;
+        }
+        case WM_TIMER:
+            if (wParam != kTextTipTimer)
+                return CWnd::classProcedure(message, wParam, lParam);
+            ::KillTimer(m_hWnd, kTextTipTimer);
+            control_.pointerRested();
+            return 0;
         case WM_KEYDOWN:
             if (control_.userKey(static_cast<int>(wParam), isKeyDown(VK_SHIFT),
                                  isKeyDown(VK_CONTROL))) {

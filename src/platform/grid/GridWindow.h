@@ -8,7 +8,9 @@
 // Messages: a left press moves the active cell (and gives the window the
 // focus), a double click edits, a right press reports 57, key presses and
 // typed characters go to GridControl::userKey / userChar (keys the grid does
-// not use go on to the default handling). WM_GETDLGCODE asks the dialog for the
+// not use go on to the default handling). Resting the pointer on a cell for
+// the text tip delay (a window timer) shows the tip of a text too wide for its
+// cell. WM_GETDLGCODE asks the dialog for the
 // arrows and characters, Tab when option 6 is on, and every key while editing.
 #pragma once
 

@@ -11,6 +11,7 @@
 #include "platform/grid/SS.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogTemplate.h"
+#include "platform/ui/Timers.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/render/SvgRenderer.h"
 
@@ -145,6 +146,41 @@ TEST_F(GridWindowTest, ScrollingKeepsTheActiveCellInView) {
     EXPECT_EQ(hit->second, 500);
     SSSetActiveCell(window, 1, 1);
     EXPECT_EQ(grid.topRow(), 1);
+}
+
+TEST_F(GridWindowTest, ARestingPointerShowsTheTextOfANarrowCell) {
+    const GridControl& grid = *gridOf(window);
+    SSSetData(window, 1, 1, L"a text far too long for one narrow column");
+    SSSetData(window, 2, 1, L"fits");
+    auto moveTo = [&](int column, int row) {
+        const CPoint point = centreOf(column, row);
+        SendMessage(window, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    };
+    moveTo(1, 1);
+    EXPECT_FALSE(grid.shownTip()) << "not before the delay";
+    ui::advanceClock(500);
+    ASSERT_TRUE(grid.shownTip());
+    EXPECT_EQ(grid.shownTip()->text, L"a text far too long for one narrow column");
+    EXPECT_EQ(grid.shownTip()->x, cellRect(grid, 1, 1).left) << "mode 1: over the cell";
+    moveTo(2, 1);
+    EXPECT_FALSE(grid.shownTip()) << "leaving the cell hides the tip";
+    ui::advanceClock(500);
+    EXPECT_FALSE(grid.shownTip()) << "a text that fits has no tip";
+    SS_TEXTTIP tip;
+    SSGetTextTip(window, tip);
+    tip.mode = 2;
+    tip.delay = 10;
+    SSSetTextTip(window, tip);
+    moveTo(1, 1);
+    ui::advanceClock(10);
+    ASSERT_TRUE(grid.shownTip());
+    EXPECT_EQ(grid.shownTip()->y, centreOf(1, 1).y + 20) << "mode 2: below the pointer";
+    tip.mode = 0;
+    SSSetTextTip(window, tip);
+    moveTo(2, 1);
+    moveTo(1, 1);
+    ui::advanceClock(500);
+    EXPECT_FALSE(grid.shownTip());
 }
 
 TEST_F(GridWindowTest, TheRendererDrawsHeadersCellsAndControls) {
