@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "platform/core/Tvx_Settings.h"
+#include "spread/TSpread.h"
 
 namespace {
 
@@ -152,6 +153,20 @@ void VtSSSettings::readTextForm(const Tvx_String& text) {
     Tvx_SimplePropsList list;
     list.fromText(text);
     readList(list);
+}
+
+bool VtSSSettings::readFromSheet(const TSpread& sheet) {
+    Tvx_String tag;
+    if (!sheet.GetCellTag(0, 0, tag))
+        return false;
+    valid_ = true;
+    sheetWindow_ = sheet.GetSafeHwnd();
+    readTextForm(tag);
+    return true;
+}
+
+bool VtSSSettings::writeToSheet(TSpread& sheet) const {
+    return valid_ && sheet.SetCellTag(0, 0, textForm());
 }
 
 Tvx_String VtSSSettings::filePath(const Tvx_String& name) {

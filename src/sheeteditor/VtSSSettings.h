@@ -38,7 +38,10 @@
 
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
+#include "platform/ui/WinTypes.h"
 #include "sheeteditor/Tvx_SimplePropsList.h"
+
+class TSpread;
 
 class VtSSSettings {
   public:
@@ -48,6 +51,18 @@ class VtSSSettings {
     // Every keyed field to its default, the variable lists and the unknown
     // keys emptied. valid and the sheet are left as they are.
     void setDefaults();
+
+    // Defaults, valid set and the sheet remembered, then the text form in the
+    // tag of the sheet's corner cell (0, 0) read; an empty tag leaves the
+    // defaults. False (nothing read, valid not set) when the sheet has no
+    // window.
+    bool readFromSheet(const TSpread& sheet);
+    // Only when valid: the text form of all keys becomes the corner cell's tag
+    // (saved and loaded with the sheet file). False otherwise or when the
+    // sheet has no window.
+    bool writeToSheet(TSpread& sheet) const;
+    // The grid window the settings were last read from; null before.
+    HWND sheetWindow() const { return sheetWindow_; }
 
     // Defaults, valid set, then the file tvxDir + name + ".vtd" read. False
     // when the file cannot be read or holds no complete entry (the fields then
@@ -108,6 +123,7 @@ class VtSSSettings {
     void readList(const Tvx_SimplePropsList& list);
     static Tvx_String filePath(const Tvx_String& name);
 
+    HWND sheetWindow_ = nullptr;
     bool valid_ = false;
     Tvx_String headerFile_;
     Tvx_String footerFile_;

@@ -32,7 +32,7 @@ constexpr int kReportCaptionText = 1149;
 void registerFindReplaceTemplate() {
     static const bool registered = [] {
         ui::DialogTemplate t(CDlgFindReplace::kTemplateId, 0, 0, 240, 80, L"",
-                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME);
+                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOPMOST);
         t.lText(CDlgFindReplace::kFindLabel, L"", 7, 9, 50, 8)
             .editText(CDlgFindReplace::kFindEdit, 60, 7, 110, 13, ES_AUTOHSCROLL)
             .lText(CDlgFindReplace::kReplaceLabel, L"", 7, 27, 50, 8)
@@ -57,7 +57,10 @@ CDlgFindReplace::CDlgFindReplace(Tvx_Spread& sheet) : sheet_(sheet) {
 CDlgFindReplace::~CDlgFindReplace() = default;
 
 bool CDlgFindReplace::open() {
-    return Create(kTemplateId, CWnd::FromHandle(::GetParent(sheet_.GetSafeHwnd()))) != FALSE;
+    if (!Create(kTemplateId, CWnd::FromHandle(::GetParent(sheet_.GetSafeHwnd()))))
+        return false;
+    ShowWindow(SW_SHOW);
+    return true;
 }
 
 BOOL CDlgFindReplace::OnInitDialog() {

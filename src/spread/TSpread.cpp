@@ -298,6 +298,18 @@ BOOL TSpread::SetSelColor(COLORREF background, COLORREF foreground) {
     return SSSetSelColor(m_hWnd, background, foreground);
 }
 
+BOOL TSpread::GetSelColor(COLORREF& background, COLORREF& foreground) const {
+    return SSGetSelColor(m_hWnd, background, foreground);
+}
+
+int TSpread::GetBackColorStyle() const {
+    return SSGetBackColorStyle(m_hWnd);
+}
+
+BOOL TSpread::GetActionKey(int action, BOOL& shift, BOOL& control, int& virtualKey) const {
+    return SSGetActionKey(m_hWnd, action, shift, control, virtualKey);
+}
+
 BOOL TSpread::SetBackColorStyle(int style) {
     return SSSetBackColorStyle(m_hWnd, style);
 }

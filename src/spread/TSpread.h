@@ -117,8 +117,11 @@ class TSpread : public CWnd {
     BOOL SetAppearance(int appearance);
     int GetAppearance() const;
     BOOL SetSelColor(COLORREF background, COLORREF foreground);
+    BOOL GetSelColor(COLORREF& background, COLORREF& foreground) const;
     BOOL SetBackColorStyle(int style);
+    int GetBackColorStyle() const;
     BOOL SetActionKey(int action, BOOL shift, BOOL control, int virtualKey);
+    BOOL GetActionKey(int action, BOOL& shift, BOOL& control, int& virtualKey) const;
     BOOL Reset();
     BOOL GetTextTip(SS_TEXTTIP& tip) const;
     BOOL SetTextTip(const SS_TEXTTIP& tip);
