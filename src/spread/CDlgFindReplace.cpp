@@ -6,7 +6,7 @@
 #include "platform/ui/MessageBox.h"
 #include "platform/ui/WinConstants.h"
 #include "platform/ui/WinMessages.h"
-#include "platform/ui/registry/DialogMemory.h"
+#include "platform/ui/registry/DialogSizes.h"
 #include "spread/Tvx_Spread.h"
 
 namespace {
@@ -91,8 +91,7 @@ BOOL CDlgFindReplace::OnInitDialog() {
                      keepBoth);
     for (int button : {IDOK, kReplaceButton, kReplaceAllButton, IDCANCEL})
         layout_.setFlags(button, withRightEdge, keepBoth);
-    if (const std::optional<CSize> size = registry::readDialogSize(kSizeKey))
-        SetWindowPos(nullptr, 0, 0, size->cx, size->cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ChangeDlgSize(this, kSizeKey);
     return TRUE;
 }
 
@@ -169,9 +168,7 @@ void CDlgFindReplace::OnOK() {
 }
 
 void CDlgFindReplace::OnCancel() {
-    CRect rect;
-    GetWindowRect(&rect);
-    registry::writeDialogSize(kSizeKey, rect.Size());
+    WriteDlgSize(this, kSizeKey);
     if (!editingOptionWasOn_)
         sheet_.SetBool(grid::kOptionEditModePermanent, FALSE);
     sheet_.closeFindReplace();
