@@ -11,7 +11,7 @@ inline constexpr int kGridPlaceholder = 1196;
 inline constexpr int kSecondPlaceholder = 1001;
 inline constexpr int kOtherButton = 1100;
 
-// Makes sure windows of class "fpUSpread70" can be created.
+// Makes sure windows of the grid class "fpUSpread70" can be created.
 void ensureGridWindowClass();
 
 // The dialog, created (hidden until shown) with two placeholders.
