@@ -222,15 +222,21 @@ class Tvx_Spread : public TSpread {
     bool allowF8() const { return allowF8_; }
     void setAllowF8(bool allow) { allowF8_ = allow; }
 
+    // Watches the user's clicks, keys and typing for switched check boxes of
+    // a linked check column (see onGridNotification).
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
     void OnSize(UINT type, int cx, int cy) override;
     void OnDestroy() override;
 
   protected:
-    // Called for every notification the grid sends to its dialog; re-applies
-    // a check-column link. Dialogs that own the grid see the notification as
-    // before.
+    // A check box switched on (59) or off (60) by the user: in the linked
+    // check column, re-applies the link to the row and moves the active cell
+    // to the row's target cell. The grid reports these to its dialog, not to
+    // this object, so WindowProc recognises them itself by comparing the check
+    // column before and after each click, key and typed character it passes
+    // on; the dialog still gets the grid's own notification.
     void onGridNotification(int code, int column, int row);
 
   private:

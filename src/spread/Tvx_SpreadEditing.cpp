@@ -5,6 +5,7 @@
 #include "platform/core/NumberedTexts.h"
 #include "platform/grid/GridEvents.h"
 #include "platform/ui/WinConstants.h"
+#include "platform/ui/WinMessages.h"
 #include "spread/Tvx_DlgPromptString.h"
 #include "spread/Tvx_Spread.h"
 #include "spread/dynMenu.h"
@@ -164,6 +165,26 @@ void Tvx_Spread::onGridNotification(int code, int column, int row) {
         applyCheckLink(row);
         SetActiveCell(checkTargetColumn_, row);
     }
+}
+
+LRESULT Tvx_Spread::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool userInput = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ||
+                           message == WM_KEYDOWN || message == WM_CHAR;
+    if (!created_ || !userInput || checkColumn_ < 1 || checkColumn_ > getMaxCols())
+        return TSpread::WindowProc(message, wParam, lParam);
+    Tvx_StringArray before;
+    getColumn(checkColumn_, before);
+    const LRESULT result = TSpread::WindowProc(message, wParam, lParam);
+    Tvx_StringArray after;
+    getColumn(checkColumn_, after);
+    for (int row = 1; row <= std::min(before.length(), after.length()); ++row) {
+        if (before[row - 1] == after[row - 1] || getCellType(checkColumn_, row) != kCheckBoxType)
+            continue;
+        onGridNotification(
+            after[row - 1].str() == L"1" ? grid::kNotifyCheckOn : grid::kNotifyCheckOff,
+            checkColumn_, row);
+    }
+    return result;
 }
 
 bool Tvx_Spread::isUserEditableCell(int column, int row) const {

@@ -6,7 +6,9 @@
 
 namespace spreadtest {
 
-void ensureGridWindowClass() { grid::registerGridWindowClass(); }
+void ensureGridWindowClass() {
+    grid::registerGridWindowClass();
+}
 
 GridTestDialog::GridTestDialog() {
     ensureGridWindowClass();

@@ -4,6 +4,8 @@
 
 #include "GridTestDialog.h"
 #include "platform/core/NumberedTexts.h"
+#include "platform/grid/GridHandles.h"
+#include "platform/grid/GridLayout.h"
 #include "platform/ui/ScriptedUser.h"
 #include "platform/ui/WinConstants.h"
 #include "spread/CDlgFindReplace.h"
@@ -145,6 +147,31 @@ TEST_F(SpreadEditingTest, CheckAllAndTheLinkedColumn) {
     sheet.setColumn(3, Tvx_StringArray{L"x"});
     Tvx_Spread plain;
     EXPECT_FALSE(plain.setAllChecks(true));
+}
+
+TEST_F(SpreadEditingTest, SwitchingACheckBoxReappliesTheLinkAndMovesToTheTarget) {
+    SS_CELLTYPE check;
+    sheet.SetTypeCheckBox(&check, 0, L"", L"", L"");
+    sheet.SetCellTypeRange(1, 1, 1, 3, &check);
+    sheet.setAllChecks(true);
+    ASSERT_TRUE(sheet.linkCheckColumn(1, 2));
+    const grid::PixelRect cell = grid::cellRect(*grid::gridOf(sheet), 1, 2);
+    const CPoint centre((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+
+    ui::ScriptedUser user;
+    ASSERT_TRUE(user.perform(sheet, ui::DialogScript().clickAt(centre)));
+    EXPECT_EQ(column(1), (Tvx_StringArray{L"1", L"0", L"1"}));
+    BOOL locked = FALSE;
+    sheet.GetLock(2, 2, locked);
+    EXPECT_TRUE(locked);
+    int activeColumn = 0, activeRow = 0;
+    sheet.GetActiveCell(activeColumn, activeRow);
+    EXPECT_EQ(std::make_pair(activeColumn, activeRow), std::make_pair(2, 2));
+
+    ASSERT_TRUE(user.perform(sheet, ui::DialogScript().clickAt(centre)));
+    sheet.GetLock(2, 2, locked);
+    EXPECT_FALSE(locked);
+    EXPECT_EQ(user.problems(), Problems{});
 }
 
 TEST_F(SpreadEditingTest, TabWalksTheEditableCellsAndLeavesAtTheEnds) {
