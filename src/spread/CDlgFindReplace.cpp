@@ -76,7 +76,7 @@ BOOL CDlgFindReplace::OnInitDialog() {
 
     editingOptionWasOn_ = sheet_.GetBool(grid::kOptionEditModePermanent) != FALSE;
     sheet_.SetBool(grid::kOptionEditModePermanent, TRUE);
-    sheet_.SetBool(grid::kOptionAllowUserFormulas, FALSE);
+    sheet_.SetBool(grid::kOptionArrowsExitEditMode, FALSE);
 
     CRect rect;
     GetWindowRect(&rect);

@@ -3,9 +3,10 @@
 // of 1207 and replaces it with the text of 1209.
 //
 // While it is open the grid's editing option (the one F8 toggles) is on, so
-// that a found text shows selected in its cell, and the grid's user formulas
-// are off, so that cells are searched and edited by their values. Closing it
-// switches the editing option off again when it was off before. Its size is
+// that a found text shows selected in its cell; opening it also switches off
+// the option by which the arrow keys leave a cell being edited, so that the
+// arrows move within a found text. Closing it switches the editing option off
+// again when it was off before (the arrow option stays off). Its size is
 // kept under "DLG_FINDREPLACE".
 #pragma once
 

@@ -143,8 +143,10 @@ TEST_F(FindTest, ClosingRestoresTheEditingOptionOnlyWhenItWasOff) {
     for (const bool wasOn : {false, true}) {
         SCOPED_TRACE(wasOn);
         sheet.SetBool(grid::kOptionEditModePermanent, wasOn);
+        sheet.SetBool(grid::kOptionArrowsExitEditMode, TRUE);
         CDlgFindReplace& find = openDialog(L"", L"");
         EXPECT_TRUE(sheet.GetBool(grid::kOptionEditModePermanent));
+        EXPECT_FALSE(sheet.GetBool(grid::kOptionArrowsExitEditMode));
         ui::ScriptedUser user;
         ASSERT_TRUE(user.perform(find, ui::DialogScript().click(IDCANCEL)));
         EXPECT_EQ(sheet.GetBool(grid::kOptionEditModePermanent) != FALSE, wasOn);
