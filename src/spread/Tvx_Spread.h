@@ -61,10 +61,14 @@ class Tvx_Spread : public TSpread {
     // keys for its three actions. False (nothing changed) when the dialog or
     // the control does not exist, or when already attached.
     bool attachToDlgItem(CWnd* dialog, int controlId, bool exactPlacement);
-    // Options, selection colours and header shading of the house style.
-    // Mode 1 is for editing: the edit mode stays on as the active cell moves
-    // (the F8 option), the arrows leave the edit, Enter does not move. Mode 0
-    // (or any other value) is for reading: those are off and Enter moves down.
+    // The house style: grid lines, both headers and scroll bars shown,
+    // automatic recalculation, clipboard keys, redraw on, Tab left to the
+    // dialog, no user formulas; the selection dark blue (10, 36, 106) with
+    // white text; the header row and column shaded light grey (230, 230, 230)
+    // and the corner cell in the button-face colour. Mode 1 is for editing:
+    // the edit mode stays on as the active cell moves (the F8 option), the
+    // arrows leave the edit, Enter does not move. Mode 0 (or any other value)
+    // is for reading: those are off and Enter moves down.
     bool applyHouseStyle(int mode);
 
     // --- Size ---
