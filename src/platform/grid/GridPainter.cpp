@@ -1,12 +1,14 @@
 // Painting a grid on a device context, cell by cell, in window pixels.
 #include "platform/grid/GridPainter.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
 #include <tuple>
 #include <vector>
 
+#include "platform/core/NumberText.h"
 #include "platform/grid/GridLayout.h"
 #include "platform/grid/HeaderLabels.h"
 #include "platform/ui/gdi/FontMetric.h"
@@ -65,10 +67,6 @@ class Painter {
             rows_.push_back(r);
             y += sheet_.rowHeight(r);
         }
-        if (geometry_.headerColumnWidth == 0)
-            hiddenHeader_.insert(0 * 2 + 1);
-        if (geometry_.headerRowHeight == 0)
-            hiddenHeader_.insert(0 * 2);
     }
 
     bool isHidden(int column, int row) const {
@@ -228,6 +226,41 @@ class Painter {
         dc_.SelectObject(old);
     }
 
+    // Draws a picture named as cell types name them (a bitmap path, or "#" and
+    // a resource number) into the rectangle: stretched (keeping its
+    // proportions when asked) or at its own size in the centre. False when the
+    // picture cannot be loaded.
+    bool picture(const std::wstring& name, const CRect& rect, bool stretch, bool keepAspect) {
+        CBitmap bitmap;
+        const bool loaded =
+            !name.empty() && name[0] == L'#'
+                ? bitmap.LoadBitmap(static_cast<UINT>(numtext::parseLeadingInt(name.substr(1))))
+                : bitmap.LoadFromFile(Tvx_String(name));
+        if (!loaded)
+            return false;
+        const CSize size = bitmap.GetBitmapDimension();
+        if (size.cx <= 0 || size.cy <= 0)
+            return false;
+        CSize target = size;
+        if (stretch) {
+            target = CSize(rect.Width(), rect.Height());
+            if (keepAspect) {
+                const double scale = std::min(static_cast<double>(rect.Width()) / size.cx,
+                                              static_cast<double>(rect.Height()) / size.cy);
+                target =
+                    CSize(static_cast<int>(size.cx * scale), static_cast<int>(size.cy * scale));
+            }
+        }
+        const int x = rect.left + (rect.Width() - target.cx) / 2;
+        const int y = rect.top + (rect.Height() - target.cy) / 2;
+        CDC memory;
+        memory.CreateCompatibleDC(&dc_);
+        CBitmap* old = memory.SelectObject(&bitmap);
+        dc_.StretchBlt(x, y, target.cx, target.cy, &memory, 0, 0, size.cx, size.cy, SRCCOPY);
+        memory.SelectObject(old);
+        return true;
+    }
+
     void paintContent(int column, int row, CRect rect, const ResolvedFormat& format,
                       COLORREF colour) {
         const bool isHeader = column == 0 || row == 0;
@@ -238,11 +271,16 @@ class Painter {
                 const bool captionLeft = type.style & kStyleCaptionLeft;
                 const int left = captionLeft ? rect.right - kCheckBoxSize - 3 : rect.left + 3;
                 CRect box(left, top, left + kCheckBoxSize, top + kCheckBoxSize);
-                dc_.FillSolidRect(&box, kLightColour);
-                dc_.Draw3dRect(&box, kShadowColour, kShadowColour);
-                if (sheet_.valueText(column, row) == L"1") {
-                    line(box.left + 3, box.top + 6, box.left + 5, box.top + 9, colour, PS_SOLID);
-                    line(box.left + 5, box.top + 9, box.left + 10, box.top + 3, colour, PS_SOLID);
+                const bool on = sheet_.valueText(column, row) == L"1";
+                if (!picture(on ? type.pictureOn : type.pictureOff, box, false, false)) {
+                    dc_.FillSolidRect(&box, kLightColour);
+                    dc_.Draw3dRect(&box, kShadowColour, kShadowColour);
+                    if (on) {
+                        line(box.left + 3, box.top + 6, box.left + 5, box.top + 9, colour,
+                             PS_SOLID);
+                        line(box.left + 5, box.top + 9, box.left + 10, box.top + 3, colour,
+                             PS_SOLID);
+                    }
                 }
                 CRect caption = rect;
                 (captionLeft ? caption.right : caption.left) =
@@ -260,7 +298,12 @@ class Painter {
             }
             case CellKind::Picture: {
                 CRect frame = rect;
-                frame.DeflateRect(2, 2);
+                frame.DeflateRect(1, 1);
+                if (picture(type.text, frame, type.style & kStyleStretch,
+                            type.style & kStyleKeepAspect)) {
+                    return;
+                }
+                // A picture that cannot be loaded shows as a frame with its name.
                 dc_.Draw3dRect(&frame, kFrameColour, kFrameColour);
                 text(type.text, frame, format, kShadowColour,
                      DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -366,7 +409,6 @@ class Painter {
     std::vector<int> columns_;
     std::vector<int> rows_;
     std::set<std::pair<int, int>> painted_;
-    std::set<int> hiddenHeader_;
     std::map<std::tuple<std::wstring, int, int>, std::unique_ptr<CFont>> fonts_;
 };
 

@@ -13,7 +13,9 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Timers.h"
 #include "platform/ui/UserInput.h"
+#include "platform/ui/gdi/BmpFormat.h"
 #include "platform/ui/render/SvgRenderer.h"
+#include "support/TempDir.h"
 
 namespace grid {
 namespace {
@@ -181,6 +183,21 @@ TEST_F(GridWindowTest, ARestingPointerShowsTheTextOfANarrowCell) {
     moveTo(1, 1);
     ui::advanceClock(500);
     EXPECT_FALSE(grid.shownTip());
+}
+
+TEST_F(GridWindowTest, PictureCellsShowTheirBitmap) {
+    testsupport::TempDir dir;
+    const Tvx_String path = Tvx_String::fromUtf8((dir.path() / "red.bmp").string());
+    ASSERT_TRUE(saveBmpFile(path, PixelImage(8, 6, false, RGB(255, 0, 0)), 24));
+    SS_CELLTYPE type;
+    ASSERT_TRUE(SSSetTypePicture(window, &type, kStyleStretch, path));
+    SSSetCellType(window, 1, 1, &type);
+    EXPECT_NE(render::renderWindowSvg(parent.m_hWnd).find("<image"), std::string::npos);
+    ASSERT_TRUE(SSSetTypePicture(window, &type, 0, L"missing.bmp"));
+    SSSetCellType(window, 1, 1, &type);
+    const std::string svg = render::renderWindowSvg(parent.m_hWnd);
+    EXPECT_EQ(svg.find("<image"), std::string::npos);
+    EXPECT_NE(svg.find(">missing.bmp<"), std::string::npos) << "a missing picture shows its name";
 }
 
 TEST_F(GridWindowTest, TheRendererDrawsHeadersCellsAndControls) {
