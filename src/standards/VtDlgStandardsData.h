@@ -9,6 +9,7 @@
 #include "platform/core/macro/MacroData.h"
 #include "platform/core/macro/Tvx_DbMacro.h"
 #include "platform/host/AcTransactionManager.h"
+#include "standards/engine/VtVarCells.h"
 
 class VtDlgStandardsData {
   public:
@@ -38,4 +39,7 @@ class VtDlgStandardsData {
     // The general variables, paired by index.
     Tvx_StringArray genVarNames;
     Tvx_StringArray genVarValues;
+    // Mode 1: the arguments of the child call. After an evaluation: the
+    // sheet's variable cells with their final values.
+    VtVarCells varCells;
 };

@@ -1,0 +1,21 @@
+// Cell types and formulas of the standards engine's sheets.
+#include "standards/engine/SheetAccess.h"
+
+#include "spread/Tvx_Spread.h"
+
+namespace {
+
+constexpr double kNumberLimit = 99999999999999.0;
+
+}  // namespace
+
+bool setNumberCellType(Tvx_Spread& sheet, int column, int row, int decimals) {
+    SS_CELLTYPE type;
+    return sheet.SetTypeNumber(&type, decimals, -kNumberLimit, kNumberLimit, FALSE) &&
+           sheet.SetCellType(column, row, &type);
+}
+
+bool setTextCellType(Tvx_Spread& sheet, int column, int row, int maxLength, unsigned style) {
+    SS_CELLTYPE type;
+    return sheet.SetTypeEdit(&type, style, maxLength) && sheet.SetCellType(column, row, &type);
+}
