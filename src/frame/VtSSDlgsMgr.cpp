@@ -4,10 +4,24 @@
 #include <algorithm>
 #include <memory>
 
-#include "frame/CDlgSSStandards.h"
+#include "frame/FrameTemplates.h"
 #include "platform/host/MainWindow.h"
+#include "platform/ui/CDialog.h"
 
 VtSSDlgsMgr gSSDlgsMgr;
+
+namespace {
+
+StandardsWindowFactory& windowFactory() {
+    static StandardsWindowFactory factory = nullptr;
+    return factory;
+}
+
+}  // namespace
+
+void setStandardsWindowFactory(StandardsWindowFactory factory) {
+    windowFactory() = factory;
+}
 
 VtSSDlgsMgr::VtSSDlgsMgr(const VtSSDlgsMgr&) {}
 
@@ -31,8 +45,10 @@ void* VtSSDlgsMgr::getDlg() {
         }
     }
     CWnd* parent = adsw_acadMainWnd();
-    auto dialog = std::make_unique<CDlgSSStandards>(parent);
-    if (!dialog->Create(CDlgSSStandards::IDD, parent))
+    std::unique_ptr<CDialog> dialog =
+        windowFactory() ? windowFactory()(parent)
+                        : std::make_unique<CDialog>(kStandardsDialogTemplate, parent);
+    if (!dialog || !dialog->Create(kStandardsDialogTemplate, parent))
         return nullptr;
     windows.append(dialog.get());
     inUse.push_back(true);
@@ -54,7 +70,7 @@ ErrorStatus VtSSDlgsMgr::releaseDlg(void* dialog) {
 ErrorStatus VtSSDlgsMgr::destroyDlg(const int& index) {
     if (index < 0 || index >= windows.length() || !windows[index])
         return eInvalidInput;
-    CDlgSSStandards* dialog = windows[index];
+    CDialog* dialog = windows[index];
     dialog->DestroyWindow();
     delete dialog;
     windows.removeAt(index);

@@ -6,14 +6,28 @@
 // Copies never share windows (each window belongs to exactly one pool, which
 // destroys it): a copy starts empty, and assigning a pool to another leaves
 // the target with its own windows.
+//
+// The windows are the standards engine's CDlgSSStandards, which builds on the
+// frame: the engine hands the pool the factory of its window class
+// (setStandardsWindowFactory). Until it does, a window is a plain hidden
+// dialog from template 253.
 #pragma once
 
-#include "platform/core/ErrorStatus.h"
+#include <memory>
 #include <vector>
+#include "platform/core/ErrorStatus.h"
 
 #include "platform/core/Tvx_Array.h"
 
-class CDlgSSStandards;
+class CDialog;
+class CWnd;
+
+// Makes the (not yet created) window object of the pool's class; null when it
+// cannot be made.
+using StandardsWindowFactory = std::unique_ptr<CDialog> (*)(CWnd* parent);
+// The factory of every window the pools build from now on; null returns to
+// plain dialogs.
+void setStandardsWindowFactory(StandardsWindowFactory factory);
 
 class VtSSDlgsMgr {
   public:
@@ -24,7 +38,8 @@ class VtSSDlgsMgr {
 
     // The first window not in use, now in use; when all are in use, a new
     // window (parented to the host's main window, hidden, from template 253)
-    // in use. Null when a new window cannot be built.
+    // in use. Null when a new window cannot be built. The pointer is the
+    // window's CDialog.
     void* getDlg();
     // Makes a window of this pool free again. eInvalidInput for a pointer the
     // pool never gave out (null included).
@@ -40,7 +55,7 @@ class VtSSDlgsMgr {
     // outside the windows or an empty entry.
     ErrorStatus destroyDlg(const int& index);
 
-    Tvx_Array<CDlgSSStandards*> windows;
+    Tvx_Array<CDialog*> windows;
     std::vector<bool> inUse;  // parallel to windows
 };
 

@@ -12,6 +12,7 @@ namespace {
 constexpr int kNormalWeight = 400;
 constexpr int kBoldWeight = 700;
 constexpr int kDisplayText = 0;
+constexpr int kFormulaText = 1;
 constexpr int kTagText = 2;
 constexpr int kValueText = 3;
 
@@ -107,6 +108,9 @@ bool getCellText(const TSpread& sheet, int column, int row, Tvx_String& text, in
     switch (kind) {
         case kDisplayText:
             ok = sheet.GetData(column, row, text);
+            break;
+        case kFormulaText:
+            ok = sheet.GetFormula(column, row, text);
             break;
         case kTagText:
             ok = sheet.GetCellTag(column, row, text);

@@ -35,7 +35,8 @@ bool layoutFixedColumn(TSpread& sheet, int column, int width);
 // Layout 5: the listed columns get the listed widths.
 bool layoutListedColumns(TSpread& sheet, const Tvx_IntArray& columns, const Tvx_IntArray& widths);
 
-// A cell's text by kind (Tvx_Spread::TextKind: 0 display, 2 tag, 3 value);
+// A cell's text by kind (Tvx_Spread::TextKind: 0 display, 1 formula, 2 tag,
+// 3 value);
 // false, with text empty, outside the sheet or for another kind.
 bool getCellText(const TSpread& sheet, int column, int row, Tvx_String& text, int kind);
 

@@ -338,6 +338,43 @@ BOOL TSpread::GetClientArea(int& width, int& height) const {
     return SSGetClientArea(m_hWnd, width, height);
 }
 
+BOOL TSpread::SetFormula(SS_COORD column, SS_COORD row, const Tvx_String& formula, BOOL recalc) {
+    return SSSetFormula(m_hWnd, column, row, formula, recalc);
+}
+
+BOOL TSpread::GetFormula(SS_COORD column, SS_COORD row, Tvx_String& formula) const {
+    return SSGetFormula(m_hWnd, column, row, formula);
+}
+
+int TSpread::GetFormulaLen(SS_COORD column, SS_COORD row) const {
+    return SSGetFormulaLen(m_hWnd, column, row);
+}
+
+BOOL TSpread::ReCalcCell(SS_COORD column, SS_COORD row) {
+    return SSReCalcCell(m_hWnd, column, row);
+}
+
+BOOL TSpread::ReCalc() {
+    return SSReCalc(m_hWnd);
+}
+
+BOOL TSpread::SetRefStyle(int style) {
+    return SSSetRefStyle(m_hWnd, style);
+}
+
+int TSpread::GetRefStyle() const {
+    return SSGetRefStyle(m_hWnd);
+}
+
+BOOL TSpread::IsCellError(SS_COORD column, SS_COORD row) const {
+    return SSIsCellError(m_hWnd, column, row);
+}
+
+BOOL TSpread::AddCustomFunctionExt(const Tvx_String& name, int minArguments, int maxArguments,
+                                   SS_CUSTFUNC callback, long flags) {
+    return SSAddCustomFunctionExt(m_hWnd, name, minArguments, maxArguments, callback, flags);
+}
+
 BOOL TSpread::LoadFromFile(const Tvx_String& path) {
     return SSLoadFromFile(m_hWnd, path);
 }

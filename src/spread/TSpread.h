@@ -128,6 +128,18 @@ class TSpread : public CWnd {
     BOOL GetScrollBarSize(int& verticalWidth, int& horizontalHeight) const;
     BOOL GetClientArea(int& width, int& height) const;
 
+    // --- Formulas and custom functions ---
+    BOOL SetFormula(SS_COORD column, SS_COORD row, const Tvx_String& formula, BOOL recalc);
+    BOOL GetFormula(SS_COORD column, SS_COORD row, Tvx_String& formula) const;
+    int GetFormulaLen(SS_COORD column, SS_COORD row) const;
+    BOOL ReCalcCell(SS_COORD column, SS_COORD row);
+    BOOL ReCalc();
+    BOOL SetRefStyle(int style);
+    int GetRefStyle() const;
+    BOOL IsCellError(SS_COORD column, SS_COORD row) const;
+    BOOL AddCustomFunctionExt(const Tvx_String& name, int minArguments, int maxArguments,
+                              SS_CUSTFUNC callback, long flags);
+
     // --- Files ---
     BOOL LoadFromFile(const Tvx_String& path);
     BOOL SaveToFile(const Tvx_String& path, BOOL dataOnly);

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "frame/CDlgSSStandards.h"
 #include "frame/FrameTemplates.h"
 #include "platform/host/MainWindow.h"
+#include "platform/ui/CDialog.h"
 #include "platform/ui/DialogTemplate.h"
 
 namespace {
@@ -17,7 +17,7 @@ class VtSSDlgsMgrTest : public testing::Test {
 
 TEST_F(VtSSDlgsMgrTest, WindowsAreHiddenStandardsDialogsWithTheSheetPlaceholder) {
     VtSSDlgsMgr pool;
-    auto* dialog = static_cast<CDlgSSStandards*>(pool.getDlg());
+    auto* dialog = static_cast<CDialog*>(pool.getDlg());
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->IsWindowVisible());
     EXPECT_NE(dialog->GetDlgItem(kStandardsSheetPlaceholder), nullptr);
@@ -54,7 +54,7 @@ TEST_F(VtSSDlgsMgrTest, ReleasingAForeignPointerFails) {
 
 TEST_F(VtSSDlgsMgrTest, DestroyAllEmptiesThePool) {
     VtSSDlgsMgr pool;
-    auto* dialog = static_cast<CDlgSSStandards*>(pool.getDlg());
+    auto* dialog = static_cast<CDialog*>(pool.getDlg());
     const HWND hwnd = dialog->GetSafeHwnd();
     pool.getDlg();
     pool.destroyAll();
@@ -77,7 +77,7 @@ TEST_F(VtSSDlgsMgrTest, CopiesNeverShareWindows) {
         EXPECT_EQ(assigned.releaseDlg(window), eInvalidInput);
     }
     // The copies are gone; the original's window is still alive.
-    EXPECT_TRUE(IsWindow(static_cast<CDlgSSStandards*>(window)->GetSafeHwnd()));
+    EXPECT_TRUE(IsWindow(static_cast<CDialog*>(window)->GetSafeHwnd()));
     EXPECT_EQ(pool.releaseDlg(window), eOk);
 }
 

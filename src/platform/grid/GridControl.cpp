@@ -23,13 +23,15 @@ Sheet freshSheet() {
 
 }  // namespace
 
-GridControl::GridControl() : sheet_(freshSheet()) {}
+GridControl::GridControl() : sheet_(freshSheet()), formulas_(sheet_) {}
 
 bool GridControl::setOption(int index, bool value) {
     if (!settings_.setOption(index, value))
         return false;
     if (index == kOptionChangeMade)
         sheet_.setChanged(value);
+    if (index == kOptionAutoCalc)
+        formulas_.setAutomaticRecalculation(value);
     if (index == kOptionRedraw && value && repaintPending_) {
         repaintPending_ = false;
         if (repaint_)
@@ -47,6 +49,8 @@ bool GridControl::option(int index) const {
 void GridControl::reset() {
     sheet_ = freshSheet();
     settings_ = GridSettings();
+    formulas_.setAutomaticRecalculation(settings_.option(kOptionAutoCalc));
+    formulas_.attach();
     editing_ = false;
     editText_.clear();
     originalEditText_.clear();
@@ -65,6 +69,7 @@ bool GridControl::load(const Tvx_String& path) {
     }
     endEdit(false);
     sheet_ = std::move(loaded);
+    formulas_.attach();
     lastLoadError_ = SheetFileError{};
     leftColumn_ = topRow_ = 1;
     selectionAnchorColumn_ = movingColumn_ = sheet_.activeColumn();
@@ -162,7 +167,7 @@ bool GridControl::isUserEditable(int column, int row) const {
 
 bool GridControl::commitUserText(int column, int row, const std::wstring& text) {
     if (settings_.option(kOptionAllowUserFormulas) && !text.empty() && text[0] == L'=') {
-        return sheet_.setFormula(column, row, text.substr(1), CellValue{});
+        return formulas_.setFormula(column, row, std::wstring_view(text).substr(1), true);
     }
     return sheet_.setText(column, row, text, TextReading::AsValue);
 }

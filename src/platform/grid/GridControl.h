@@ -19,6 +19,7 @@
 #include "platform/grid/GridSettings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/SheetFile.h"
+#include "platform/grid/SheetFormulas.h"
 
 namespace grid {
 
@@ -33,6 +34,9 @@ class GridControl {
     Sheet& sheet() { return sheet_; }
     const Sheet& sheet() const { return sheet_; }
     GridSettings& settings() { return settings_; }
+    // The sheet's formulas (the grid's formula engine).
+    SheetFormulas& formulas() { return formulas_; }
+    const SheetFormulas& formulas() const { return formulas_; }
     const GridSettings& settings() const { return settings_; }
 
     // The boolean options of GridSettings.h; index 30 is the sheet's change
@@ -153,6 +157,7 @@ class GridControl {
 
     Sheet sheet_;
     GridSettings settings_;
+    SheetFormulas formulas_;
     SheetFileError lastLoadError_;
     NotificationSink sink_;
     RepaintHandler repaint_;

@@ -21,6 +21,7 @@ bool Sheet::setColumnCount(int columns) {
     columns_ = columns;
     keepActiveInside();
     changed_ = true;
+    notifyLayoutChanged();
     return true;
 }
 
@@ -34,6 +35,7 @@ bool Sheet::setRowCount(int rows) {
     rows_ = rows;
     keepActiveInside();
     changed_ = true;
+    notifyLayoutChanged();
     return true;
 }
 
@@ -133,6 +135,7 @@ bool Sheet::setValue(int column, int row, const CellValue& value) {
     cell->formula.clear();
     dropIfEmpty(column, row);
     changed_ = true;
+    notifyValueChanged(column, row);
     return true;
 }
 

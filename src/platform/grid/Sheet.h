@@ -86,6 +86,17 @@ struct Block {
 // What clearing a block removes.
 enum class ClearScope { Contents, Everything };
 
+// Told of the changes that matter to the sheet's formulas (SheetFormulas):
+// the value of one cell written (its formula, if any, gone), or a change of
+// the sheet's size or layout that may have moved or removed formula cells.
+// Writing formulas and their results is not reported.
+class SheetObserver {
+  public:
+    virtual ~SheetObserver() = default;
+    virtual void cellValueChanged(int column, int row) = 0;
+    virtual void layoutChanged() = 0;
+};
+
 class Sheet {
   public:
     Sheet() = default;
@@ -200,6 +211,10 @@ class Sheet {
     bool changed() const { return changed_; }
     void setChanged(bool changed) { changed_ = changed; }
 
+    // The observer told of changes (null: none). A copy of a sheet has none:
+    // the observer watches this sheet only.
+    void setObserver(SheetObserver* observer) { observer_.observer = observer; }
+
     // Same size, cells, settings, spans, active cell and selection (the change
     // flag is not compared).
     friend bool operator==(const Sheet& a, const Sheet& b);
@@ -238,6 +253,29 @@ class Sheet {
     int activeRow_ = 1;
     std::optional<Block> selection_;
     bool changed_ = false;
+
+    // Not copied with the sheet.
+    struct ObserverSlot {
+        SheetObserver* observer = nullptr;
+        ObserverSlot() = default;
+        ObserverSlot(const ObserverSlot&) {}
+        ObserverSlot& operator=(const ObserverSlot&) { return *this; }
+    };
+    ObserverSlot observer_;
+    void notifyValueChanged(int column, int row) const {
+        if (observer_.observer)
+            observer_.observer->cellValueChanged(column, row);
+    }
+    void notifyLayoutChanged() const {
+        if (observer_.observer)
+            observer_.observer->layoutChanged();
+    }
+    // Reports a layout change when done is true; returns done.
+    bool reportLayout(bool done) const {
+        if (done)
+            notifyLayoutChanged();
+        return done;
+    }
 };
 
 // The built-in settings that apply where no level sets anything.

@@ -92,19 +92,19 @@ bool Sheet::shiftLines(Axis axis, int position, int delta) {
 }
 
 bool Sheet::insertRow(int row) {
-    return shiftLines(Axis::Rows, row, +1);
+    return reportLayout(shiftLines(Axis::Rows, row, +1));
 }
 
 bool Sheet::deleteRow(int row) {
-    return shiftLines(Axis::Rows, row, -1);
+    return reportLayout(shiftLines(Axis::Rows, row, -1));
 }
 
 bool Sheet::insertColumn(int column) {
-    return shiftLines(Axis::Columns, column, +1);
+    return reportLayout(shiftLines(Axis::Columns, column, +1));
 }
 
 bool Sheet::deleteColumn(int column) {
-    return shiftLines(Axis::Columns, column, -1);
+    return reportLayout(shiftLines(Axis::Columns, column, -1));
 }
 
 void Sheet::truncate(Axis axis, int newCount) {
@@ -161,15 +161,16 @@ bool Sheet::clearBlock(const Block& block, ClearScope scope) {
         }
     }
     changed_ = true;
+    notifyLayoutChanged();
     return true;
 }
 
 bool Sheet::copyBlock(const Block& source, int column, int row) {
-    return transferBlock(source, column, row, false);
+    return reportLayout(transferBlock(source, column, row, false));
 }
 
 bool Sheet::moveBlock(const Block& source, int column, int row) {
-    return transferBlock(source, column, row, true);
+    return reportLayout(transferBlock(source, column, row, true));
 }
 
 bool Sheet::transferBlock(const Block& source, int column, int row, bool move) {

@@ -1,5 +1,5 @@
-// The cell types the standards engine gives the cells of its sheets, each
-// written once over the grid library's interface.
+// The cell types and formulas the standards engine gives the cells of its
+// sheets, each written once over the sheet window's library interface.
 #pragma once
 
 #include "platform/core/Tvx_String.h"
@@ -22,3 +22,10 @@ bool setNumberCellType(Tvx_Spread& sheet, int column, int row, int decimals);
 // Gives the cell a text type of at most maxLength characters with the grid's
 // text style bits. False outside the sheet.
 bool setTextCellType(Tvx_Spread& sheet, int column, int row, int maxLength, unsigned style);
+
+// Sets the cell's formula (without "=") and computes that cell (after any
+// stale formulas it uses), whatever automatic recalculation says; other
+// formulas are not computed again. False when the grid refuses the formula.
+bool setCellFormula(Tvx_Spread& sheet, int column, int row, const Tvx_String& formula);
+// True when the cell holds an error value (a formula that failed).
+bool cellHoldsError(Tvx_Spread& sheet, int column, int row);

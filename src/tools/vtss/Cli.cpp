@@ -1,6 +1,7 @@
 // Command dispatch and the top-level usage text of vtss.
 #include "tools/vtss/Cli.h"
 
+#include "tools/vtss/EvaluateCommand.h"
 #include "tools/vtss/SheetCommand.h"
 
 namespace vtss {
@@ -13,6 +14,7 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  help        show this text\n"
+    "  evaluate    evaluate a macro against its standards sheet (the main job)\n"
     "  sheet       import, export and show sheet files\n"
     "\n"
     "Run 'vtss COMMAND --help' for the usage of one command.\n"
@@ -30,6 +32,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         out << kUsage;
         return kExitOk;
     }
+    if (command == "evaluate")
+        return runEvaluateCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "sheet")
         return runSheetCommand({args.begin() + 1, args.end()}, out, err);
     err << "vtss: unknown command '" << command << "' (see 'vtss --help')\n";

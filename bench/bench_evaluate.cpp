@@ -1,0 +1,101 @@
+// One whole evaluation of the sample end plate through StartDlgStandardsSS:
+// loading the sheet, filling it from the macro, computing its equations (and
+// its child sheet) and writing the outputs back. After the run, the share of
+// every profiling timer in the time measured is reported as a counter
+// ("gCalcCells%" ...), so the cost can be read per step.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "frame/FrameTemplates.h"
+#include "frame/ProfilingTimers.h"
+#include "platform/core/Tvx_Settings.h"
+#include "platform/core/macro/MacroData.h"
+#include "platform/core/macro/MacroFile.h"
+#include "platform/core/macro/Tvx_DbMacro.h"
+#include "platform/host/AcDbDatabase.h"
+#include "platform/host/AcTransactionManager.h"
+#include "standards/VtDlgStandardsData.h"
+#include "standards/dialogs/StartDlgStandardsSS.h"
+
+namespace {
+
+struct NamedTimer {
+    const char* name;
+    Tvx_Timer* timer;
+};
+
+const NamedTimer kTimers[] = {
+    {"gLoadFile", &gLoadFile},
+    {"gInitMapping", &gInitMapping},
+    {"gInitFromMacro", &gInitFromMacro},
+    {"gInitSSForInput", &gInitSSForInput},
+    {"gSSSGetFromMacro", &gSSSGetFromMacro},
+    {"gSetMacroValuelsToSS", &gSetMacroValuelsToSS},
+    {"gSSSreplaceGenVars", &gSSSreplaceGenVars},
+    {"gCalcMain", &gCalcMain},
+    {"gSetToMacro", &gSetToMacro},
+    {"gGetFromVars", &gGetFromVars},
+    {"gCalcChild", &gCalcChild},
+    {"gSetToVars", &gSetToVars},
+    {"gRegisterFuntions", &gRegisterFuntions},
+    {"gFindDuplicates", &gFindDuplicates},
+    {"gCalcCells", &gCalcCells},
+    {"gCalcCellSplitSymbol", &gCalcCellSplitSymbol},
+    {"gCalcCellFindVarCell", &gCalcCellFindVarCell},
+    {"gCalcCellFindFunctions", &gCalcCellFindFunctions},
+    {"gCalcCellCalcNativeFunctions", &gCalcCellCalcNativeFunctions},
+    {"gCalcCellCalcFunctionsPrepare", &gCalcCellCalcFunctionsPrepare},
+    {"gCalcCellCalcFunctions", &gCalcCellCalcFunctions},
+    {"gCalcCellGetVarNames", &gCalcCellGetVarNames},
+    {"gCalcCellGetVarCoords", &gCalcCellGetVarCoords},
+    {"gCalcCellGetVarCoordName", &gCalcCellGetVarCoordName},
+    {"gCalcCellReplaceVariables", &gCalcCellReplaceVariables},
+};
+
+void evaluateSampleEndPlate(benchmark::State& state) {
+    gSettings.setLibDir(Tvx_String::fromUtf8(VTSS_SAMPLE_LIBRARY_DIR));
+    registerFrameTemplates();
+    Tvx_Macro macro;
+    MacroFileError error;
+    if (!readMacroFile(gSettings.libDir() + L"Macros\\EndPlate.json", macro, error)) {
+        state.SkipWithError("the sample macro does not read");
+        return;
+    }
+    AcDbObjectId id;
+    acdbCurDwg()->addAcDbObject(id, std::make_unique<Tvx_DbMacro>(macro));
+    AcTransaction* transaction = actrTransactionManager()->startTransaction();
+    AcDbObject* object = nullptr;
+    transaction->getObject(object, id, AcDb::kForRead);
+    auto* dbMacro = dynamic_cast<Tvx_DbMacro*>(object);
+    MacroData macroData;
+    macroData.initFromMacro(dbMacro->macro());
+    VtDlgStandardsData data;
+    data.initialize(dbMacro, L"EndPlate", L"Standard", &macroData);
+    data.transaction = transaction;
+
+    for (const NamedTimer& timer : kTimers)
+        timer.timer->reset();
+    for (auto _ : state) {
+        VtDlgStandardsData evaluation = data;
+        if (!StartDlgStandardsSS(evaluation)) {
+            state.SkipWithError("the sample evaluation failed");
+            break;
+        }
+        benchmark::DoNotOptimize(evaluation.varCells.length());
+    }
+    state.SetItemsProcessed(state.iterations());
+    const double total = gLoadFile.elapsedSeconds() + gInitSSForInput.elapsedSeconds() +
+                         gSSSGetFromMacro.elapsedSeconds() + gSetMacroValuelsToSS.elapsedSeconds() +
+                         gSSSreplaceGenVars.elapsedSeconds() + gCalcMain.elapsedSeconds() +
+                         gSetToMacro.elapsedSeconds();
+    for (const NamedTimer& timer : kTimers) {
+        if (total > 0)
+            state.counters[std::string(timer.name) + "%"] =
+                100.0 * timer.timer->elapsedSeconds() / total;
+    }
+    actrTransactionManager()->endTransaction();
+}
+BENCHMARK(evaluateSampleEndPlate)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,0 +1,34 @@
+// The hidden evaluation window of a standards sheet.
+#include "standards/dialogs/CDlgSSStandards.h"
+
+#include "frame/ProfilingTimers.h"
+#include "platform/grid/GridWindow.h"
+
+CDlgSSStandards::CDlgSSStandards(CWnd* parent) : CDialog(IDD, parent) {}
+
+BOOL CDlgSSStandards::OnInitDialog() {
+    CDialog::OnInitDialog();
+    grid::registerGridWindowClass();
+    sheet_.attachToDlgItem(this, kStandardsSheetPlaceholder, false);
+    return TRUE;
+}
+
+ErrorStatus CDlgSSStandards::evaluate() {
+    gLoadFile.start();
+    if (sheet_.loadFile(data_.sheetName) != eOk)
+        return eInvalidInput;
+    gLoadFile.end();
+    switch (data_.mode) {
+        case 0:
+            if (sheet_.initFromMacro(data_) != eOk || sheet_.calcToMacro(data_) != eOk)
+                return eInvalidInput;
+            data_.varCells = sheet_.varCells();
+            return eOk;
+        case 1:
+            if (sheet_.initFromVars(data_) != eOk || sheet_.calcToVars(data_.varCells) != eOk)
+                return eInvalidInput;
+            return eOk;
+        default:
+            return eOk;
+    }
+}

@@ -1,0 +1,142 @@
+// The calculation sheet: one Calc cell, and variable names replaced by cell
+// references.
+#include "frame/ProfilingTimers.h"
+#include "platform/core/ArrayText.h"
+#include "platform/core/TextHelpers.h"
+#include "standards/engine/ReplaceWords.h"
+#include "standards/engine/SheetAccess.h"
+#include "standards/engine/StandardsWarnings.h"
+#include "standards/engine/VtCalcSS.h"
+#include "standards/functions/RegisterStandardsFunctions.h"
+
+namespace {
+
+// The sheet's own functions, found in an equation by name: index 0 calls a
+// child sheet.
+const Tvx_StringArray& nativeFunctions() {
+    static const Tvx_StringArray names = {L"CallChild"};
+    return names;
+}
+
+}  // namespace
+
+void VtCalcSS::reportFailedEquation(const Tvx_String& target, const Tvx_String& expression,
+                                    int row) {
+    Tvx_String text(L"The following equation failed:\n");
+    if (!target.isEmpty())
+        text += target + Tvx_String(L" = ");
+    text += expression + Tvx_String(L"\n") + Tvx_String(L"Spreadsheet : ") + fileName_ +
+            Tvx_String(L" (line: ") + Tvx_String(row) + Tvx_String(L")\n") +
+            Tvx_String(L"Here's a tip for finding the cause :\n") +
+            Tvx_String(
+                L"If this equation contains variable names, then the translator does not know "
+                L"the value of the variable. Make sure the variable exists either in input, "
+                L"output, local declarations or among the gen_ variables.");
+    showStandardsWarning(text);
+}
+
+void VtCalcSS::collectReferences(Tvx_StringArray& names, Tvx_StringArray& references) const {
+    gCalcCellGetVarNames.start();
+    Tvx_StringArray allNames;
+    for (int i = 0; i < varCells_.length(); ++i)
+        allNames.append(varCells_[i].name);
+    gCalcCellGetVarNames.end();
+
+    gCalcCellGetVarCoords.start();
+    names.removeAll();
+    references.removeAll();
+    for (const Tvx_String& name : allNames) {
+        gCalcCellGetVarCoordName.start();
+        int index = -1;
+        const bool found = varCells_.findVarCell(name, index) == eOk;
+        gCalcCellGetVarCoordName.end();
+        if (!found)
+            continue;
+        names.append(name);
+        references.append(getAlfabet(varCells_[index].column) + Tvx_String(varCells_[index].row));
+    }
+    gCalcCellGetVarCoords.end();
+}
+
+void VtCalcSS::buildReferences() {
+    collectReferences(referenceNames_, references_);
+    referencesValid_ = true;
+}
+
+ErrorStatus VtCalcSS::replaceVariables(Tvx_String& expression) {
+    Tvx_StringArray names;
+    Tvx_StringArray references;
+    if (!referencesValid_)
+        collectReferences(names, references);
+    gCalcCellReplaceVariables.start();
+    replaceWords(expression, referencesValid_ ? referenceNames_ : names,
+                 referencesValid_ ? references_ : references, false);
+    gCalcCellReplaceVariables.end();
+    return eOk;
+}
+
+ErrorStatus VtCalcSS::calcCell(int column, int row) {
+    Tvx_String text;
+    if (!getCellText(column, row, text, kValueText) || text.isEmpty())
+        return eInvalidInput;
+
+    gCalcCellSplitSymbol.start();
+    Tvx_String target;
+    Tvx_String expression;
+    if (!splitStringAtSymbol(text, L'=', target, expression, true)) {
+        expression = target;
+        target = Tvx_String();
+    }
+    gCalcCellSplitSymbol.end();
+
+    gCalcCellFindVarCell.start();
+    int targetIndex = -1;
+    if (!target.isEmpty())
+        varCells_.findVarCell(target, targetIndex);
+    gCalcCellFindVarCell.end();
+
+    gCalcCellFindFunctions.start();
+    int function = -1;
+    const bool callsNative = hasASubstr(expression, nativeFunctions(), false, function);
+    gCalcCellFindFunctions.end();
+    if (callsNative) {
+        gCalcCellCalcNativeFunctions.start();
+        if (calcNativeFunction(expression, nativeFunctions()[function]) != eOk) {
+            reportFailedEquation(target, expression, row);
+            return eInvalidInput;
+        }
+        gCalcCellCalcNativeFunctions.end();
+        return eOk;
+    }
+    if (targetIndex < 0) {
+        reportFailedEquation(target, expression, row);
+        return eInvalidInput;
+    }
+
+    gCalcCellCalcFunctionsPrepare.start();
+    if (varCells_[targetIndex].valueType == eValueString)
+        setTextCellType(*this, column, row, kEquationTextMaxLength, kEquationTextStyle);
+    else
+        setNumberCellType(*this, column, row, kDoubleDecimals);
+    replaceVariables(expression);
+    gCalcCellCalcFunctionsPrepare.end();
+    if (!setCellFormula(*this, column, row, expression)) {
+        reportFailedEquation(target, expression, row);
+        return eInvalidInput;
+    }
+
+    gCalcCellCalcFunctions.start();
+    Tvx_String value;
+    if (!getCellText(column, row, value, kValueText) || cellHoldsError(*this, column, row)) {
+        reportFailedEquation(target, expression, row);
+        return eInvalidInput;
+    }
+    if (varCells_[targetIndex].setNewValue(*this, value) != eOk)
+        return eInvalidInput;
+    gCalcCellCalcFunctions.end();
+    return eOk;
+}
+
+ErrorStatus VtCalcSS::registerFunctions() {
+    return registerStandardsFunctions(*this) ? eOk : eInvalidInput;
+}
