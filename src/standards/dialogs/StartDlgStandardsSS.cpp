@@ -6,6 +6,7 @@
 #include "frame/ResourceScope.h"
 #include "frame/VtSSDlgsMgr.h"
 #include "standards/dialogs/CDlgSSStandards.h"
+#include "standards/functions/DataFileCache.h"
 
 namespace {
 
@@ -27,6 +28,7 @@ VtVarCell testArgument(int kind, const wchar_t* name, const wchar_t* value) {
 
 bool StartDlgStandardsSS(VtDlgStandardsData& data) {
     VtResourceScope scope;
+    DataFileCacheScope dataFiles;
     setStandardsWindowFactory(&makeStandardsWindow);
     auto* dialog = static_cast<CDialog*>(gSSDlgsMgr.getDlg());
     auto* window = dynamic_cast<CDlgSSStandards*>(dialog);

@@ -8,7 +8,8 @@
 // inside an evaluation takes another window): the block is copied into the
 // window, evaluated (CDlgSSStandards::evaluate), and on success copied back
 // into data. False, with data untouched, when no window can be had or the
-// evaluation fails. Shows no message of its own.
+// evaluation fails. Shows no message of its own. The data files of the
+// standards functions are read once per evaluation (DataFileCache.h).
 bool StartDlgStandardsSS(VtDlgStandardsData& data);
 
 // StartDlgStandardsSS in variable-cell mode on "c:\\a\\a\\a\\test.vts" with

@@ -2,7 +2,6 @@
 #include "standards/engine/ReplaceWords.h"
 
 #include <algorithm>
-#include <string>
 
 #include "platform/core/TextHelpers.h"
 
@@ -36,6 +35,30 @@ std::wstring folded(const std::wstring& text) {
     for (wchar_t& c : out)
         c = foldCase(c);
     return out;
+}
+
+bool isAscii(const std::wstring& text) {
+    return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; });
+}
+
+bool isWord(const std::wstring& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), isWordCharacter);
+}
+
+// Calls visit(start, length) for every maximal run of word characters.
+template <typename Visit>
+void forEachWord(const std::wstring& text, Visit visit) {
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!isWordCharacter(text[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < text.size() && isWordCharacter(text[i]))
+            ++i;
+        visit(start, i - start);
+    }
 }
 
 // Replaces the whole-word occurrences of one name (given folded) in text,
@@ -73,20 +96,81 @@ bool replaceOneName(std::wstring& text, std::wstring& foldedText, const std::wst
 
 }  // namespace
 
-bool replaceWords(Tvx_String& text, const Tvx_StringArray& names, const Tvx_StringArray& values,
-                  bool quoteText) {
+WordReplacer::WordReplacer(const Tvx_StringArray& names, const Tvx_StringArray& values,
+                           bool quoteText) {
     const int count = std::min(names.length(), values.length());
-    std::wstring result = text.str();
-    std::wstring foldedText = folded(result);
-    bool replaced = false;
+    wordByWord_ = true;
     for (int i = 0; i < count; ++i) {
         if (names[i].isEmpty())
             continue;
-        if (replaceOneName(result, foldedText, folded(names[i].str()),
-                           replacementFor(values[i], quoteText)))
+        Entry entry{folded(names[i].str()), replacementFor(values[i], quoteText)};
+        if (!isWord(entry.foldedName) || !isAscii(entry.foldedName))
+            wordByWord_ = false;
+        byName_.emplace(entry.foldedName, entries_.size());
+        entries_.push_back(std::move(entry));
+    }
+    // A replacement that holds a later name as a word would be found by that
+    // name's turn; only the name-by-name pass gets that right.
+    std::unordered_map<std::wstring, size_t> lastEntry;
+    for (size_t i = 0; i < entries_.size(); ++i)
+        lastEntry[entries_[i].foldedName] = i;
+    for (size_t i = 0; wordByWord_ && i < entries_.size(); ++i) {
+        const std::wstring foldedReplacement = folded(entries_[i].replacement);
+        forEachWord(foldedReplacement, [&](size_t start, size_t length) {
+            const auto found = lastEntry.find(foldedReplacement.substr(start, length));
+            if (found != lastEntry.end() && found->second > i)
+                wordByWord_ = false;
+        });
+    }
+}
+
+bool WordReplacer::replace(Tvx_String& text) const {
+    if (entries_.empty())
+        return false;
+    if (wordByWord_ && isAscii(text.str()))
+        return replaceWordByWord(text);
+    return replaceNameByName(text);
+}
+
+bool WordReplacer::replaceNameByName(Tvx_String& text) const {
+    std::wstring result = text.str();
+    std::wstring foldedText = folded(result);
+    bool replaced = false;
+    for (const Entry& entry : entries_) {
+        if (replaceOneName(result, foldedText, entry.foldedName, entry.replacement))
             replaced = true;
     }
     if (replaced)
         text = Tvx_String(std::move(result));
     return replaced;
+}
+
+bool WordReplacer::replaceWordByWord(Tvx_String& text) const {
+    const std::wstring& source = text.str();
+    std::wstring result;
+    size_t copiedUpTo = 0;
+    bool replaced = false;
+    std::wstring word;
+    forEachWord(source, [&](size_t start, size_t length) {
+        word.assign(source, start, length);
+        for (wchar_t& c : word)
+            c = foldCase(c);
+        const auto found = byName_.find(word);
+        if (found == byName_.end())
+            return;
+        result.append(source, copiedUpTo, start - copiedUpTo);
+        result += entries_[found->second].replacement;
+        copiedUpTo = start + length;
+        replaced = true;
+    });
+    if (!replaced)
+        return false;
+    result.append(source, copiedUpTo);
+    text = Tvx_String(std::move(result));
+    return true;
+}
+
+bool replaceWords(Tvx_String& text, const Tvx_StringArray& names, const Tvx_StringArray& values,
+                  bool quoteText) {
+    return WordReplacer(names, values, quoteText).replace(text);
 }

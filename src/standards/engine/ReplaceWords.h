@@ -2,6 +2,10 @@
 // become their values and variable names become cell references in equations.
 #pragma once
 
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
 
@@ -10,16 +14,46 @@
 // are found without regard to letter case. An occurrence is a whole word when
 // the character before it and the character after it (where there is one) are
 // none of the ASCII letters, the digits 0-9 and "_": so gen_W is not found
-// inside gen_Width, and A is found once in "A+AB+A_1".
+// inside gen_Width, and A is found once in "A+AB+A_1". Quoted texts inside the
+// text are no exception.
 //
 // With quoteText set, a value that is not a number (isNumber) is put between
 // double quotes, and each double quote inside it is doubled, as the formula
 // language writes a quote inside a text; so a value holding quotes still
 // yields a text the formula language reads back as that value.
 //
-// The search for a name goes on after each replacement, so a value that holds
-// its own name is not replaced again. An empty name is skipped (it would match
-// everywhere). At most 99999999 occurrences are examined per name. Returns
-// whether anything was replaced; the text is left as it was otherwise.
+// The search for a name goes on after each occurrence, so a value that holds
+// its own name is not replaced again; a later name is found in the values put
+// in for earlier ones. An empty name is skipped (it would match everywhere).
+// At most 99999999 occurrences are examined per name. Returns whether
+// anything was replaced; the text is left as it was otherwise.
 bool replaceWords(Tvx_String& text, const Tvx_StringArray& names, const Tvx_StringArray& values,
                   bool quoteText);
+
+// The same replacement prepared once for many texts (the equations of one
+// calculation share their names and values).
+class WordReplacer {
+  public:
+    WordReplacer() = default;
+    WordReplacer(const Tvx_StringArray& names, const Tvx_StringArray& values, bool quoteText);
+
+    // replaceWords with the names and values given at construction.
+    bool replace(Tvx_String& text) const;
+
+  private:
+    struct Entry {
+        std::wstring foldedName;
+        std::wstring replacement;
+    };
+    // Name by name over the whole text, each name in turn.
+    bool replaceNameByName(Tvx_String& text) const;
+    // One pass over the words of the text: the same result when no name holds
+    // a character outside words, no replacement holds a later name as a word,
+    // and the text is ASCII (so that letter case folds within words).
+    bool replaceWordByWord(Tvx_String& text) const;
+
+    std::vector<Entry> entries_;
+    // Folded name to its first entry, for the word-by-word pass.
+    std::unordered_map<std::wstring, size_t> byName_;
+    bool wordByWord_ = false;
+};

@@ -138,13 +138,13 @@ ErrorStatus VtCalcSS::calcToMacro(VtDlgStandardsData& data) {
 }
 
 ErrorStatus VtCalcSS::replaceGenVars() {
+    const WordReplacer generalVariables(genVarNames, genVarValues, true);
     const int columns = getMaxCols();
     const int rows = getMaxRows();
     for (int column = 1; column <= columns; ++column) {
         for (int row = 1; row <= rows; ++row) {
             Tvx_String text;
-            if (getCellText(column, row, text, kValueText) &&
-                replaceWords(text, genVarNames, genVarValues, true))
+            if (getCellText(column, row, text, kValueText) && generalVariables.replace(text))
                 setCellText(column, row, text);
         }
     }

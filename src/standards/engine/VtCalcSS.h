@@ -32,6 +32,7 @@
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
 #include "spread/Tvx_Spread.h"
+#include "standards/engine/ReplaceWords.h"
 #include "standards/engine/SheetSections.h"
 #include "standards/engine/VtVarCells.h"
 
@@ -123,9 +124,8 @@ class VtCalcSS : public Tvx_Spread {
 
     Tvx_String fileName_;
     VtVarCells varCells_;
-    // The names and cell references replaceVariables uses while calculate
-    // runs; outside it they are collected afresh for each expression.
-    Tvx_StringArray referenceNames_;
-    Tvx_StringArray references_;
+    // The replacement of names by references replaceVariables uses while
+    // calculate runs; outside it the names are collected afresh each time.
+    WordReplacer references_;
     bool referencesValid_ = false;
 };

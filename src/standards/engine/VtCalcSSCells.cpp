@@ -59,18 +59,25 @@ void VtCalcSS::collectReferences(Tvx_StringArray& names, Tvx_StringArray& refere
 }
 
 void VtCalcSS::buildReferences() {
-    collectReferences(referenceNames_, references_);
+    Tvx_StringArray names;
+    Tvx_StringArray references;
+    collectReferences(names, references);
+    references_ = WordReplacer(names, references, false);
     referencesValid_ = true;
 }
 
 ErrorStatus VtCalcSS::replaceVariables(Tvx_String& expression) {
+    if (referencesValid_) {
+        gCalcCellReplaceVariables.start();
+        references_.replace(expression);
+        gCalcCellReplaceVariables.end();
+        return eOk;
+    }
     Tvx_StringArray names;
     Tvx_StringArray references;
-    if (!referencesValid_)
-        collectReferences(names, references);
+    collectReferences(names, references);
     gCalcCellReplaceVariables.start();
-    replaceWords(expression, referencesValid_ ? referenceNames_ : names,
-                 referencesValid_ ? references_ : references, false);
+    replaceWords(expression, names, references, false);
     gCalcCellReplaceVariables.end();
     return eOk;
 }

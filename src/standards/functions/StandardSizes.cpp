@@ -1,14 +1,21 @@
 // Standard-size files and the choice of a size within tolerances.
 #include "standards/functions/StandardSizes.h"
 
+#include <memory>
+
 #include "platform/core/ArrayText.h"
 #include "platform/core/NumberText.h"
 #include "platform/core/Rounding.h"
 #include "platform/core/Sorting.h"
 #include "platform/core/TextFile.h"
 #include "platform/core/TextHelpers.h"
+#include "standards/functions/DataFileCache.h"
 
 namespace {
+
+// How the cache tells standard-size files from look-up files read from the
+// same path.
+constexpr int kStandardSizesReading = 2;
 
 // A side that has no candidate lies this far away.
 constexpr double kNoCandidateDistance = 999999999;
@@ -21,6 +28,13 @@ double leadingNumber(const Tvx_String& text) {
 
 bool readStandardSizes(const Tvx_String& path, Tvx_Array<StandardSize>& sizes) {
     sizes.removeAll();
+    DataFileCache* cache = DataFileCache::active();
+    if (cache) {
+        if (auto kept = cache->find<Tvx_Array<StandardSize>>(path, kStandardSizesReading)) {
+            sizes = *kept;
+            return true;
+        }
+    }
     Tvx_StringArray lines;
     if (!ObjectExportReadFile(path, lines))
         return false;
@@ -39,6 +53,9 @@ bool readStandardSizes(const Tvx_String& path, Tvx_Array<StandardSize>& sizes) {
         }
         sizes.append(size);
     }
+    if (cache)
+        cache->keep(path, kStandardSizesReading,
+                    std::make_shared<const Tvx_Array<StandardSize>>(sizes));
     return true;
 }
 

@@ -72,3 +72,40 @@ TEST(ReplaceWords, LongTextWithManyHitsIsReplacedCompletely) {
 }
 
 }  // namespace
+
+namespace {
+
+// The prepared replacer gives exactly what replaceWords gives, whichever way
+// it works inside: word by word, or name by name when names or values would
+// make the two differ.
+TEST(ReplaceWords, PreparedReplacerMatchesNameByNameReplacement) {
+    struct Case {
+        Tvx_StringArray names;
+        Tvx_StringArray values;
+        const wchar_t* text;
+        const wchar_t* expected;
+    };
+    const Case cases[] = {
+        {{L"Width", L"Thickness"},
+         {L"B6", L"B2"},
+         L"Width=ROUNDTO(thickness*2,5)+Width_2",
+         L"B6=ROUNDTO(B2*2,5)+Width_2"},
+        {{L"A", L"B5"}, {L"B5", L"7"}, L"A+B5", L"7+7"},
+        {{L"A", L"A"}, {L"A*2", L"3"}, L"A", L"3*2"},
+        {{L"Plate.W"}, {L"B2"}, L"Plate.W+xPlate.W", L"B2+xPlate.W"},
+        {{L"A"}, {L"B2"}, L"\u00e9A+A", L"\u00e9B2+B2"},
+        {{L"gen_T"}, {L"S 355"}, L"gen_T&gen_t", L"S 355&S 355"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Tvx_String(c.text).toUtf8());
+        const WordReplacer replacer(c.names, c.values, false);
+        Tvx_String prepared(c.text);
+        EXPECT_TRUE(replacer.replace(prepared));
+        EXPECT_EQ(prepared.toUtf8(), Tvx_String(c.expected).toUtf8());
+        Tvx_String once(c.text);
+        replaceWords(once, c.names, c.values, false);
+        EXPECT_EQ(once, prepared);
+    }
+}
+
+}  // namespace

@@ -9,6 +9,7 @@
 
 #include "standards/engine/MessageBoxRecorder.h"
 #include "standards/engine/TempLibrary.h"
+#include "standards/functions/DataFileCache.h"
 
 namespace {
 
@@ -263,6 +264,45 @@ TEST(StandardsFunctions, InvalidTolerancesAreReportedWhenWarningsAreOn) {
               "Invalid tolerances provided.\n DownTolerance is :-1.50UpTolerance is :0.25\n"
               "Adding both tolerances should result in a positive value.");
     EXPECT_EQ(recorder.boxes()[0].icon, MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(StandardsFunctions, DataFilesAreReadOncePerEvaluation) {
+    TempLibrary library;
+    library.write("Connection Standards/Data/t.txt", "K\tfirst\n");
+    library.write("Connection Standards/Data/sizes.txt", "10\n");
+    const auto lookUp = [] {
+        FunctionResult result;
+        callStandardsFunction(*findStandardsFunction(L"GETCELL"), {txt(L"t.txt"), txt(L"K")},
+                              result);
+        return result.text;
+    };
+    const auto size = [] {
+        FunctionResult result;
+        callStandardsFunction(*findStandardsFunction(L"STDSIZEWITHTOLERANCE"),
+                              {txt(L"sizes.txt"), num(1), num(11), num(2), num(2)}, result);
+        return result.number;
+    };
+    {
+        DataFileCacheScope evaluation;
+        EXPECT_EQ(lookUp(), Tvx_String(L"first"));
+        EXPECT_EQ(size(), 10.0);
+        library.write("Connection Standards/Data/t.txt", "K\tsecond\n");
+        library.write("Connection Standards/Data/sizes.txt", "12\n");
+        {
+            DataFileCacheScope child;
+            EXPECT_EQ(lookUp(), Tvx_String(L"first")) << "a child shares the evaluation's files";
+        }
+        EXPECT_EQ(lookUp(), Tvx_String(L"first"));
+        EXPECT_EQ(size(), 10.0);
+    }
+    EXPECT_EQ(lookUp(), Tvx_String(L"second"));
+    EXPECT_EQ(size(), 12.0);
+    library.write("Connection Standards/Data/t.txt", "K\tthird\n");
+    EXPECT_EQ(lookUp(), Tvx_String(L"third")) << "outside an evaluation nothing is kept";
 }
 
 }  // namespace

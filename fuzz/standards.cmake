@@ -1,0 +1,1 @@
+vtss_add_fuzzer(standards_texts DEPS vtss_standards)
