@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "platform/core/FileOperations.h"
+#include "platform/core/PathMapping.h"
 #include "platform/core/Tvx_Settings.h"
 #include "platform/core/macro/MacroData.h"
 #include "platform/core/macro/MacroFile.h"
@@ -198,7 +198,7 @@ int runEvaluateCommand(const std::vector<std::string>& args, std::ostream& out, 
     EvaluationResult result;
     result.sheet = options.sheet;
     result.mapping = options.mapping;
-    result.macroFile = macroPath.toUtf8();
+    result.macroFile = mapPath(macroPath).string();
     gSettings.setStandardsWarnings(options.warnings);
     std::optional<Tvx_Macro> evaluatedMacro;
     {

@@ -2,6 +2,7 @@
 #include "tools/vtss/EvaluationFailure.h"
 
 #include "platform/core/FileOperations.h"
+#include "platform/core/PathMapping.h"
 #include "platform/core/Tvx_Settings.h"
 #include "platform/grid/Sheet.h"
 #include "platform/grid/SheetFile.h"
@@ -28,7 +29,7 @@ bool hasHeader(const grid::Sheet& sheet, const wchar_t* header) {
 
 std::string describeEvaluationFailure(const Tvx_String& sheet) {
     const Tvx_String path = sheetPath(sheet);
-    const std::string shown = path.toUtf8();
+    const std::string shown = mapPath(path).string();
     if (!ObjectExportFileExists(path))
         return "the sheet '" + sheet.toUtf8() + "' does not exist (looked for " + shown + ")";
     grid::Sheet model;
