@@ -93,7 +93,9 @@ class VtCalcSS : public Tvx_Spread {
     ErrorStatus replaceVariables(Tvx_String& expression);
     // Computes one Calc cell. eInvalidInput for an empty cell (silently) and
     // for an equation that fails (with the equation report when the standards
-    // warnings are on); the target variable then keeps its value.
+    // warnings are on); the target variable then keeps its value. A formula
+    // whose result is an error value (#DIV/0!, #NAME? ...) has failed too: its
+    // error text never becomes the variable's value or reaches the macro.
     ErrorStatus calcCell(int column, int row);
     // Registers the standards functions with this sheet's grid.
     ErrorStatus registerFunctions();
