@@ -8,25 +8,54 @@
 #include <algorithm>
 #include <cassert>
 #include <initializer_list>
+#include <type_traits>
 #include <vector>
+
+namespace tvx_array_detail {
+
+// One bool in its own byte: std::vector<bool> packs bits and cannot hand out a
+// bool&, which the array's indexing promises.
+struct BoolSlot {
+    bool value = false;
+    BoolSlot() = default;
+    BoolSlot(bool v) : value(v) {}
+    operator bool() const { return value; }
+    friend bool operator==(const BoolSlot&, const BoolSlot&) = default;
+};
+
+template <typename T>
+using Stored = std::conditional_t<std::is_same_v<T, bool>, BoolSlot, T>;
+
+inline bool& element(BoolSlot& slot) {
+    return slot.value;
+}
+inline const bool& element(const BoolSlot& slot) {
+    return slot.value;
+}
+template <typename T>
+T& element(T& item) {
+    return item;
+}
+
+}  // namespace tvx_array_detail
 
 template <typename T>
 class Tvx_Array {
   public:
     Tvx_Array() = default;
-    Tvx_Array(std::initializer_list<T> items) : items_(items) {}
-    explicit Tvx_Array(std::vector<T> items) : items_(std::move(items)) {}
+    Tvx_Array(std::initializer_list<T> items) : items_(items.begin(), items.end()) {}
+    explicit Tvx_Array(const std::vector<T>& items) : items_(items.begin(), items.end()) {}
 
     int length() const { return static_cast<int>(items_.size()); }
     bool isEmpty() const { return items_.empty(); }
 
     T& operator[](int i) {
         assert(i >= 0 && i < length() && "Tvx_Array index out of range");
-        return items_[static_cast<size_t>(i)];
+        return tvx_array_detail::element(items_[static_cast<size_t>(i)]);
     }
     const T& operator[](int i) const {
         assert(i >= 0 && i < length() && "Tvx_Array index out of range");
-        return items_[static_cast<size_t>(i)];
+        return tvx_array_detail::element(items_[static_cast<size_t>(i)]);
     }
     T& first() { return (*this)[0]; }
     T& last() { return (*this)[length() - 1]; }
@@ -58,7 +87,7 @@ class Tvx_Array {
     // Finds the first element equal to item from index start; sets index.
     bool find(const T& item, int& index, int start = 0) const {
         for (int i = std::max(start, 0); i < length(); ++i) {
-            if (items_[static_cast<size_t>(i)] == item) {
+            if (tvx_array_detail::element(items_[static_cast<size_t>(i)]) == item) {
                 index = i;
                 return true;
             }
@@ -74,13 +103,13 @@ class Tvx_Array {
     auto end() { return items_.end(); }
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
-    const std::vector<T>& items() const { return items_; }
-    std::vector<T>& items() { return items_; }
+    const std::vector<tvx_array_detail::Stored<T>>& items() const { return items_; }
+    std::vector<tvx_array_detail::Stored<T>>& items() { return items_; }
 
     friend bool operator==(const Tvx_Array& a, const Tvx_Array& b) { return a.items_ == b.items_; }
 
   private:
-    std::vector<T> items_;
+    std::vector<tvx_array_detail::Stored<T>> items_;
 };
 
 using Tvx_IntArray = Tvx_Array<int>;
