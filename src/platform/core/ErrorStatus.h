@@ -4,4 +4,6 @@
 enum ErrorStatus {
     eOk = 0,
     eInvalidInput = 3,
+    // The bill output could not open the spreadsheet editor window or its sheet.
+    eNoBillWindow = 337,
 };

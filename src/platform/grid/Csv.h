@@ -55,6 +55,9 @@ std::string exportCsv(const Sheet& sheet, bool withFormulas);
 std::optional<std::vector<std::vector<std::wstring>>> readDelimitedRecords(std::wstring_view text,
                                                                            wchar_t delimiter,
                                                                            CsvError& error);
+// The delimiter of delimited text (already decoded): a tab when its first line
+// holds a tab outside double quotes, else a comma.
+wchar_t detectDelimiter(std::wstring_view text);
 // A field quoted as the export rules above say (for either delimiter).
 std::wstring delimitedField(const std::wstring& field);
 

@@ -13,19 +13,6 @@
 namespace grid {
 namespace {
 
-wchar_t detectDelimiter(std::wstring_view text) {
-    bool quoted = false;
-    for (wchar_t c : text) {
-        if (c == L'"')
-            quoted = !quoted;
-        if (!quoted && c == L'\n')
-            break;
-        if (!quoted && c == L'\t')
-            return L'\t';
-    }
-    return L',';
-}
-
 class CsvParser {
   public:
     CsvParser(std::wstring_view text, wchar_t delimiter, CsvError& error)
@@ -143,6 +130,19 @@ void storeField(Sheet& sheet, int column, int row, const std::wstring& field) {
 }
 
 }  // namespace
+
+wchar_t detectDelimiter(std::wstring_view text) {
+    bool quoted = false;
+    for (wchar_t c : text) {
+        if (c == L'"')
+            quoted = !quoted;
+        if (!quoted && c == L'\n')
+            break;
+        if (!quoted && c == L'\t')
+            return L'\t';
+    }
+    return L',';
+}
 
 std::optional<std::vector<std::vector<std::wstring>>> readDelimitedRecords(std::wstring_view text,
                                                                            wchar_t delimiter,

@@ -1,6 +1,7 @@
 // Command dispatch and the top-level usage text of vtss.
 #include "tools/vtss/Cli.h"
 
+#include "tools/vtss/BillCommand.h"
 #include "tools/vtss/EvaluateCommand.h"
 #include "tools/vtss/SheetCommand.h"
 
@@ -16,6 +17,7 @@ constexpr const char* kUsage =
     "  help        show this text\n"
     "  evaluate    evaluate a macro against its standards sheet (the main job)\n"
     "  sheet       import, export and show sheet files\n"
+    "  bill        write the rows of a CSV file as a bill sheet\n"
     "\n"
     "Run 'vtss COMMAND --help' for the usage of one command.\n"
     "Exit codes: 0 done, 1 the work failed, 2 bad usage or unreadable input.\n";
@@ -36,6 +38,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return runEvaluateCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "sheet")
         return runSheetCommand({args.begin() + 1, args.end()}, out, err);
+    if (command == "bill")
+        return runBillCommand({args.begin() + 1, args.end()}, out, err);
     err << "vtss: unknown command '" << command << "' (see 'vtss --help')\n";
     return kExitUsage;
 }
