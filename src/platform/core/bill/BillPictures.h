@@ -19,7 +19,8 @@
 // A picture shows the part of the row as a bar on a white ground, in a colour
 // that follows from the row's first text (its mark): equal marks give equal
 // pictures. Pictures are written as 24-bit BMP files into the folder
-// pictureFolder(), each under a new name; the caller deletes them.
+// pictureFolder(), each under a new name "bill-<process id>-<n>.bmp"; the
+// caller deletes them.
 #pragma once
 
 #include "platform/core/Tvx_String.h"
