@@ -35,6 +35,9 @@ constexpr COLORREF kSubTotalBackground = RGB(164, 209, 255);
 constexpr unsigned kPictureMarkEdges = 18;
 constexpr COLORREF kBorderColour = RGB(0, 0, 0);
 
+// The grid's type code of a picture cell.
+constexpr int kPictureTypeCode = 6;
+
 constexpr wchar_t kTitleSeparator = L'\u00BF';
 
 // The bill file's name without folder and extension, less everything up to and
@@ -108,17 +111,30 @@ ErrorStatus VtSSBillOutput::onStartFeed() {
     return eOk;
 }
 
+void VtSSBillOutput::clearGrownRow(Tvx_Spread& sheet, int row) {
+    const int columns = sheet.getMaxCols();
+    SS_CELLTYPE general;
+    const bool haveGeneral = sheet.SetTypeGeneral(&general) != nullptr;
+    for (int column = 1; column <= columns; ++column) {
+        sheet.SetData(column, row, Tvx_String());
+        sheet.RemoveCellSpan(column, row);
+        sheet.SetBorderRange(column, row, column, row, kAllEdges | SS_BORDER_OUTLINE, kBorderNone,
+                             kBorderColour);
+        sheet.SetColorRange(column, row, column, row, GetSysColor(COLOR_WINDOW),
+                            GetSysColor(COLOR_WINDOWTEXT));
+        if (haveGeneral && sheet.getCellType(column, row) == kPictureTypeCode)
+            sheet.SetCellType(column, row, &general);
+    }
+}
+
 bool VtSSBillOutput::advanceRow(Tvx_Spread& sheet) {
     const int next = row_ + 1;
     const int rows = sheet.getMaxRows();
     if (next > rows) {
         if (!sheet.setMaxRows(next + kGrowRows, true))
             return false;
-        const int columns = sheet.getMaxCols();
-        for (int row = rows + 1; row <= next + kGrowRows; ++row) {
-            for (int column = 1; column <= columns; ++column)
-                sheet.SetData(column, row, Tvx_String());
-        }
+        for (int row = rows + 1; row <= next + kGrowRows; ++row)
+            clearGrownRow(sheet, row);
     }
     row_ = next;
     return true;

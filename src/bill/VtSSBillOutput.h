@@ -16,7 +16,10 @@
 //
 // Rules chosen here:
 // - The sheet grows by 100 rows whenever a row (or a picture row) does not
-//   fit; new rows are copies of the last row with their values cleared.
+//   fit; new rows are copies of the last row (keeping its cell types and
+//   fonts) emptied of values, spans, borders, colours and pictures, so that a
+//   picture or subtotal row copied last does not show through in columns
+//   without a kind.
 // - A row's height is fitted to its text after its values are written.
 // - A picture row needs a second column; a sheet of one column grows to two.
 // - The mark before a picture (column 1) gets its right edge and outline
@@ -115,6 +118,9 @@ class VtSSBillOutput : public Tvx_ListOutputCallback {
     bool hasPictureSource() const { return bill_ != nullptr && transaction_ != nullptr; }
     // row_ + 1, growing the sheet when that row is not in it.
     bool advanceRow(Tvx_Spread& sheet);
+    // A row made by growing the sheet, a copy of the last row, emptied of its
+    // values, spans, borders, colours and pictures.
+    void clearGrownRow(Tvx_Spread& sheet, int row);
     void setRowProperties(Tvx_Spread& sheet, int row);
     bool addPictureRow(Tvx_Spread& sheet, const Tvx_String& pictureFile);
     // The picture maker's picture of the row being fed, kept beside the bill

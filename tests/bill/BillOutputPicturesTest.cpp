@@ -77,6 +77,29 @@ TEST_F(PicturesTest, APictureRowOnTheLastRowGrowsTheSheet) {
     EXPECT_EQ(pictureType(sheet, 2, rows + 1), picture);
 }
 
+TEST_F(PicturesTest, RowsGrownFromAPictureRowShowNoPictureEvenWithoutKinds) {
+    const Tvx_String picture = pathOf("part.bmp");
+    ASSERT_TRUE(saveBmpFile(picture, PixelImage(8, 20), 24));
+    VtSSBillOutput output;
+    open(output, {L"Mark", L"Count", L"Note"}, {});
+    Tvx_Spread& sheet = *output.getSSPointer();
+    const int rows = sheet.getMaxRows();
+    for (int i = 1; i < rows - 1; ++i)
+        ASSERT_TRUE(output.addRow({L"P", L"1"}, Tvx_String()));
+    ASSERT_TRUE(output.addRow({L"Q", L"2"}, picture));
+    ASSERT_EQ(output.row(), rows) << "the picture took the last row";
+    ASSERT_TRUE(output.addRow({L"R", L"3", L"x"}, Tvx_String()));
+
+    const int grown = rows + 1;
+    EXPECT_EQ(rowTexts(sheet, grown), (std::vector<std::string>{"R", "3", "x"}));
+    EXPECT_EQ(pictureType(sheet, 1, grown), L"");
+    EXPECT_EQ(pictureType(sheet, 2, grown), L"");
+    int anchorColumn = 0, anchorRow = 0, columns = 0, spanRows = 0;
+    EXPECT_FALSE(sheet.GetCellSpan(3, grown, anchorColumn, anchorRow, columns, spanRows));
+    EXPECT_EQ(borderStyle(sheet, 1, grown, SS_BORDER_RIGHT), 0);
+    EXPECT_NE(sheet.GetRowHeight(grown), 20) << "the height fits the text, not the picture";
+}
+
 class FedPicturesTest : public BillOutputTest {
   protected:
     void SetUp() override {
