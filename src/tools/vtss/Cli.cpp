@@ -16,7 +16,7 @@ constexpr const char* kUsage =
     "Commands:\n"
     "  help        show this text\n"
     "  evaluate    evaluate a macro against its standards sheet (the main job)\n"
-    "  sheet       import, export and show sheet files\n"
+    "  sheet       import, export, show, calculate and read sheet files\n"
     "  bill        write the rows of a CSV file as a bill sheet\n"
     "\n"
     "Run 'vtss COMMAND --help' for the usage of one command.\n"

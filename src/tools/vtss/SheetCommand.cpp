@@ -1,15 +1,20 @@
-// The `vtss sheet import|export|show` commands over the grid's sheet files and CSV.
+// The `vtss sheet import|export|show|calc|read` commands over the grid's sheet files and CSV.
 #include "tools/vtss/SheetCommand.h"
 
 #include <algorithm>
 #include <filesystem>
+
+#include <nlohmann/json.hpp>
 
 #include "platform/core/FileBytes.h"
 #include "platform/core/Unicode.h"
 #include "platform/grid/Csv.h"
 #include "platform/grid/HeaderLabels.h"
 #include "platform/grid/SheetFile.h"
+#include "platform/grid/SheetFormulas.h"
+#include "spread/FormulaExports.h"
 #include "tools/vtss/Cli.h"
+#include "tools/vtss/ModuleSession.h"
 
 namespace vtss {
 namespace {
@@ -18,7 +23,19 @@ constexpr const char* kUsage =
     "usage: vtss sheet import IN.csv OUT.vts           CSV (or TSV) into a sheet file\n"
     "       vtss sheet export IN.vts OUT.csv [--formulas]\n"
     "                                                  a sheet file's values as CSV\n"
-    "       vtss sheet show IN.vts                     the sheet as a text table\n";
+    "       vtss sheet show IN.vts                     the sheet as a text table\n"
+    "       vtss sheet calc IN.vts [OUT.csv]           recalculate every formula; the value\n"
+    "                                                  texts as CSV on stdout or into OUT.csv\n"
+    "       vtss sheet read FILE [--json]              what the module's sheet reader returns:\n"
+    "                                                  title, column names and rows\n"
+    "\n"
+    "sheet read prints one record a line, fields separated by tabs, with tab,\n"
+    "line feed, carriage return and backslash in a field written \\t, \\n, \\r and\n"
+    "\\\\:\n"
+    "  title<TAB>TEXT\n"
+    "  columns<TAB>NAME<TAB>NAME...      (one field per column)\n"
+    "  row<TAB>TEXT<TAB>TEXT...          (one line per row, one field per column)\n"
+    "With --json: {\"title\": TEXT, \"columns\": [NAME...], \"rows\": [[TEXT...]...]}.\n";
 
 int usageError(std::ostream& err, const std::string& why) {
     err << "vtss: " << why << "\n" << kUsage;
@@ -81,8 +98,9 @@ int exportCommand(const std::vector<std::string>& args, std::ostream& err) {
     return write(files[1], grid::exportCsv(sheet, withFormulas), err);
 }
 
-// A cell's display text on one line: line breaks and tabs shown as \n, \r, \t.
-std::wstring oneLine(const std::wstring& text) {
+// A text on one line: line breaks and tabs written as \n, \r, \t, and with
+// withBackslash a backslash as \\ (so that the escapes can be undone).
+std::wstring escapeBreaks(const std::wstring& text, bool withBackslash) {
     std::wstring out;
     for (wchar_t c : text) {
         if (c == L'\n') {
@@ -91,6 +109,8 @@ std::wstring oneLine(const std::wstring& text) {
             out += L"\\r";
         } else if (c == L'\t') {
             out += L"\\t";
+        } else if (c == L'\\' && withBackslash) {
+            out += L"\\\\";
         } else {
             out += c;
         }
@@ -114,7 +134,7 @@ void showTable(const grid::Sheet& sheet, std::ostream& out) {
     for (int row = 0; row <= lastRow; ++row) {
         std::vector<std::wstring> line;
         for (int column = 0; column <= lastColumn; ++column) {
-            std::wstring text = oneLine(sheet.displayText(column, row));
+            std::wstring text = escapeBreaks(sheet.displayText(column, row), false);
             if (text.empty() && row == 0)
                 text = grid::columnLabel(column);
             if (text.empty() && column == 0)
@@ -151,6 +171,92 @@ int showCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     return kExitOk;
 }
 
+// Recalculates every formula of the sheet and exports the values by the CSV
+// export rules; the file is written atomically, without OUT.csv the CSV goes
+// to stdout. Error values in cells are results, not failures of the command.
+int calcCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 2 && args.size() != 3)
+        return usageError(err, "sheet calc takes IN.vts and an optional OUT.csv");
+    grid::Sheet sheet;
+    if (!loadSheet(args[1], sheet, err))
+        return kExitUsage;
+    {
+        grid::SheetFormulas formulas(sheet);
+        formulas.recalculateAll();
+    }
+    const std::string csv = grid::exportCsv(sheet, false);
+    if (args.size() == 2) {
+        out << csv;
+        return kExitOk;
+    }
+    return write(args[2], csv, err);
+}
+
+// A field of the tab-separated form of sheet read.
+std::string escapedField(const Tvx_String& text) {
+    return unicode::toUtf8(escapeBreaks(text.str(), true));
+}
+
+void printRecord(std::ostream& out, const char* kind, const Tvx_StringArray& fields) {
+    out << kind;
+    for (int i = 0; i < fields.length(); ++i)
+        out << '\t' << escapedField(fields[i]);
+    out << '\n';
+}
+
+nlohmann::ordered_json jsonTexts(const Tvx_StringArray& texts) {
+    nlohmann::ordered_json array = nlohmann::ordered_json::array();
+    for (int i = 0; i < texts.length(); ++i)
+        array.push_back(texts[i].toUtf8());
+    return array;
+}
+
+// Reads the sheet through the module's exported reader (ReadSSFile), after
+// loading it once here so that a file it cannot read is named with the line
+// and reason.
+int readCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> files;
+    bool json = false;
+    for (size_t i = 1; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (args[i].rfind("--", 0) == 0) {
+            return usageError(err, "unknown option '" + args[i] + "'");
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 1)
+        return usageError(err, "sheet read takes one FILE");
+    grid::Sheet check;
+    if (!loadSheet(files[0], check, err))
+        return kExitUsage;
+    ModuleSession module;
+    if (!module.loaded()) {
+        err << "vtss: the host refused to load the module\n";
+        return kExitFailed;
+    }
+    Tvx_String title;
+    Tvx_StringArray columns;
+    Tvx_StringArrArr rows;
+    ReadSSFile(Tvx_String::fromUtf8(files[0]), title, columns, rows);
+    if (json) {
+        nlohmann::ordered_json result;
+        result["title"] = title.toUtf8();
+        result["columns"] = jsonTexts(columns);
+        result["rows"] = nlohmann::ordered_json::array();
+        for (int i = 0; i < rows.length(); ++i)
+            result["rows"].push_back(jsonTexts(rows[i]));
+        out << result.dump(2) << "\n";
+        return kExitOk;
+    }
+    out << "title\t" << escapedField(title) << "\n";
+    printRecord(out, "columns", columns);
+    for (int i = 0; i < rows.length(); ++i)
+        printRecord(out, "row", rows[i]);
+    return kExitOk;
+}
+
 }  // namespace
 
 int runSheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -168,6 +274,10 @@ int runSheetCommand(const std::vector<std::string>& args, std::ostream& out, std
         return exportCommand(args, err);
     if (command == "show")
         return showCommand(args, out, err);
+    if (command == "calc")
+        return calcCommand(args, out, err);
+    if (command == "read")
+        return readCommand(args, out, err);
     return usageError(err, "unknown sheet command '" + command + "'");
 }
 

@@ -1,5 +1,6 @@
-// The `vtss sheet` commands: CSV import and export of sheet files, and showing
-// a sheet file as a text table.
+// The `vtss sheet` commands: CSV import and export of sheet files, showing a
+// sheet file as a text table, recalculating it into CSV, and reading it through
+// the module's sheet reader.
 #pragma once
 
 #include <ostream>
