@@ -77,13 +77,17 @@ class CFormula : public CDialog {
     CFormula(int mode, const Tvx_String& fileName, CWnd* parent = nullptr);
     ~CFormula() override;
 
-    // Mode 1: the cell to compute.
+    // Mode 1: the cell to compute; a cell outside the sheet, or one without
+    // formula, computes nothing and gives its text (empty outside the sheet).
     void setTryCell(int column, int row);
     // Mode 2: the record FROMTABLE fills and its arguments; all three stay
-    // the caller's and must outlive the modal run.
+    // the caller's and must outlive the modal run. A null result makes the
+    // look-up do nothing; null arguments, or a count outside 2..4, leave the
+    // result without value.
     void setLookUp(SS_VALUE* result, const SS_VALUE* arguments, int count);
     // Mode 4: the arrays that receive the column names and the rows; without
-    // both nothing is read.
+    // both nothing is read. They are emptied first, and stay empty when the
+    // file did not load.
     void setReadOutputs(Tvx_StringArray* columnNames, Tvx_StringArrArr* rows);
 
     int mode() const { return mode_; }

@@ -62,6 +62,17 @@ TEST(ReadSSFile, AFileThatCannotBeReadGivesNothing) {
     }
 }
 
+TEST(ReadSSFile, TheReadingModeWithoutArraysReadsNothingAndStillEndsWithOk) {
+    testsupport::TempDir dir;
+    const std::string table = dir.write("table.vts", formulatest::sizeTable()).string();
+    ui::clearUnansweredPrompts();
+    CFormula dialog(CFormula::kModeReadFile, Tvx_String::fromUtf8(table));
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(dialog.fileLoaded());
+    EXPECT_EQ(dialog.resultText().str(), L"");
+    EXPECT_TRUE(ui::unansweredPrompts().empty());
+}
+
 TEST(EvaluateSS, OpensTheFixedFileAndComputesItsTrialCell) {
     testsupport::TempDir dir;
     dir.write("a/t3.sss",
