@@ -95,6 +95,8 @@ Tvx_Spread* CFormula::activeTableSheet() {
 
 BOOL CFormula::OnInitDialog() {
     CDialog::OnInitDialog();
+    // Everything runs on the one user-interface thread, so bringing the
+    // dialog to the foreground is activating it and taking the focus.
     SetActiveWindow();
     BringWindowToTop();
     SetFocus();

@@ -24,6 +24,14 @@
 // value: its cell shows an empty text. Every evaluation runs one modal dialog
 // over the table and prints the result on the host's command line.
 //
+// The table file is a module path like every other (drive prefixes mapped,
+// letter case of folders and names ignored where the exact path is missing);
+// a relative path is taken from the process's working folder.
+//
+// The sheet computes only when asked (automatic recalculation off until the
+// "Auto calculate" box is checked) and takes a text typed with "=" as a
+// formula, so that formulas can be tried by typing them.
+//
 // Look-ups nest: the sheet whose formula runs FROMTABLE is the process-wide
 // active table sheet, and each dialog makes its own sheet the active one
 // while it computes, restoring the one it found afterwards. Nesting is bounded
