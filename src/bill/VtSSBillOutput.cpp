@@ -52,6 +52,15 @@ Tvx_String billTitle(const Tvx_String& fileName) {
     return Tvx_String(text.substr(separator + 1));
 }
 
+// No border, no span, and the system's window colours.
+void clearCellMarks(Tvx_Spread& sheet, int column, int row) {
+    sheet.SetBorderRange(column, row, column, row, kAllEdges | SS_BORDER_OUTLINE, kBorderNone,
+                         kBorderColour);
+    sheet.RemoveCellSpan(column, row);
+    sheet.SetColorRange(column, row, column, row, GetSysColor(COLOR_WINDOW),
+                        GetSysColor(COLOR_WINDOWTEXT));
+}
+
 Tvx_String billDateNow(std::time_t now) {
     std::tm local{};
     localtime_r(&now, &local);
@@ -117,11 +126,7 @@ void VtSSBillOutput::clearGrownRow(Tvx_Spread& sheet, int row) {
     const bool haveGeneral = sheet.SetTypeGeneral(&general) != nullptr;
     for (int column = 1; column <= columns; ++column) {
         sheet.SetData(column, row, Tvx_String());
-        sheet.RemoveCellSpan(column, row);
-        sheet.SetBorderRange(column, row, column, row, kAllEdges | SS_BORDER_OUTLINE, kBorderNone,
-                             kBorderColour);
-        sheet.SetColorRange(column, row, column, row, GetSysColor(COLOR_WINDOW),
-                            GetSysColor(COLOR_WINDOWTEXT));
+        clearCellMarks(sheet, column, row);
         if (haveGeneral && sheet.getCellType(column, row) == kPictureTypeCode)
             sheet.SetCellType(column, row, &general);
     }
@@ -162,13 +167,8 @@ void VtSSBillOutput::setRowProperties(Tvx_Spread& sheet, int row) {
         if (made)
             sheet.SetCellType(column, row, &type);
     }
-    for (int column = 1; column <= columns; ++column) {
-        sheet.SetBorderRange(column, row, column, row, kAllEdges | SS_BORDER_OUTLINE, kBorderNone,
-                             kBorderColour);
-        sheet.RemoveCellSpan(column, row);
-        sheet.SetColorRange(column, row, column, row, GetSysColor(COLOR_WINDOW),
-                            GetSysColor(COLOR_WINDOWTEXT));
-    }
+    for (int column = 1; column <= columns; ++column)
+        clearCellMarks(sheet, column, row);
 }
 
 bool VtSSBillOutput::addRow(const Tvx_StringArray& values, const Tvx_String& pictureFile) {
