@@ -77,16 +77,22 @@ CellValue Sheet::value(int column, int row) const {
     return cell ? cell->value : CellValue{};
 }
 
+const CellValue& Sheet::storedValue(int column, int row) const {
+    static const CellValue kEmpty;
+    const Cell* cell = findCell(column, row);
+    return cell ? cell->value : kEmpty;
+}
+
 std::wstring Sheet::valueText(int column, int row) const {
     if (!contains(column, row))
         return L"";
-    return grid::valueText(cellType(column, row), value(column, row));
+    return grid::valueText(cellType(column, row), storedValue(column, row));
 }
 
 std::wstring Sheet::displayText(int column, int row) const {
     if (!contains(column, row))
         return L"";
-    return grid::displayText(cellType(column, row), value(column, row));
+    return grid::displayText(cellType(column, row), storedValue(column, row));
 }
 
 std::optional<double> Sheet::number(int column, int row) const {
@@ -165,7 +171,7 @@ std::wstring Sheet::formula(int column, int row) const {
 }
 
 int Sheet::typeCode(int column, int row) const {
-    return cellTypeCode(cellType(column, row), value(column, row));
+    return cellTypeCode(cellType(column, row), storedValue(column, row));
 }
 
 bool Sheet::setTag(int column, int row, std::wstring tag) {

@@ -146,7 +146,9 @@ class Sheet {
     // layering above). Refused for a block outside the sheet or an empty patch.
     bool applyFormat(const Block& block, const CellFormat& patch);
     ResolvedFormat resolvedFormat(int column, int row) const;
-    CellType cellType(int column, int row) const;
+    // The type that resolvedFormat would give, without resolving the other
+    // settings; valid until the sheet's formats next change.
+    const CellType& cellType(int column, int row) const;
     // The levels as stored, for the sheet file.
     const CellFormat& format(std::uint32_t id) const { return formats_.get(id); }
     const CellFormat& sheetFormat() const { return formats_.get(sheetFormat_); }
@@ -222,6 +224,8 @@ class Sheet {
   private:
     enum class Axis { Columns, Rows };
 
+    // The cell's value without a copy (an empty value for a cell not stored).
+    const CellValue& storedValue(int column, int row) const;
     Cell* cellForWriting(int column, int row);
     void dropIfEmpty(int column, int row);
     bool setLineSize(std::map<int, Line>& lines, int index, int size, int count);

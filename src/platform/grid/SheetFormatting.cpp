@@ -66,8 +66,35 @@ ResolvedFormat Sheet::resolvedFormat(int column, int row) const {
     return resolved;
 }
 
-CellType Sheet::cellType(int column, int row) const {
-    return resolvedFormat(column, row).type;
+const CellType& Sheet::cellType(int column, int row) const {
+    // The finest level that sets a type wins, in the order resolvedFormat
+    // overlays them: the cell, then its row, its column and the sheet (header
+    // cells: the cell, then the header row or column).
+    if (const Cell* cell = findCell(column, row)) {
+        if (const std::optional<CellType>& type = formats_.get(cell->format).type)
+            return *type;
+    }
+    const std::optional<CellType>* found = nullptr;
+    auto lineType = [&](const std::map<int, Line>& lines, int index) {
+        if (found)
+            return;
+        const auto line = lines.find(index);
+        if (line != lines.end() && formats_.get(line->second.format).type)
+            found = &formats_.get(line->second.format).type;
+    };
+    const bool isHeader = column == 0 || row == 0;
+    if (!isHeader) {
+        lineType(rowLines_, row);
+        lineType(columnLines_, column);
+        if (!found && formats_.get(sheetFormat_).type)
+            found = &formats_.get(sheetFormat_).type;
+    } else if (row == 0 && column > 0) {
+        lineType(rowLines_, 0);
+    } else if (column == 0 && row > 0) {
+        lineType(columnLines_, 0);
+    }
+    static const CellType kGeneral;
+    return found ? **found : kGeneral;
 }
 
 void Sheet::setSheetFormat(const CellFormat& format) {
