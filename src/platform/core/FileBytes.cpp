@@ -60,7 +60,10 @@ bool takeInjectedFault() {
 }  // namespace
 
 std::optional<std::string> readFileBytes(const Tvx_String& path) {
-    const fs::path mapped = mapPath(path);
+    return readFileBytesAt(mapPath(path));
+}
+
+std::optional<std::string> readFileBytesAt(const fs::path& mapped) {
     std::error_code error;
     if (mapped.empty() || !fs::is_regular_file(mapped, error))
         return std::nullopt;

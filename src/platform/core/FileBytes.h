@@ -7,6 +7,7 @@
 // point leaves it exactly as it was, and the temporary file is removed.
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,8 @@
 // The bytes of the file at path (mapped by mapPath). Nothing when the path is
 // empty, names no regular file, or cannot be read.
 std::optional<std::string> readFileBytes(const Tvx_String& path);
+// The same for a path already mapped to the file system.
+std::optional<std::string> readFileBytesAt(const std::filesystem::path& mapped);
 
 // Replaces the file at path with bytes. False when the folder does not exist or
 // is not writable, the path names a folder, or writing fails; the old file is

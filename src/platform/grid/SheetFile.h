@@ -32,7 +32,11 @@ bool readSheetText(std::string_view bytes, Sheet& sheet, SheetFileError& error);
 // The same on files, by the module's paths (mapped by the core's mapPath).
 // Saving is atomic (the core's writeFileBytes): a failed save leaves the old
 // file whole. Loading a file that cannot be read fails with line 0.
+// Loading keeps what it parsed while the file stays unchanged on disk
+// (ParsedFileCache.h), so a sheet loaded again is copied, not parsed again.
 bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error);
+// Forgets the sheet files kept by loadSheetFile.
+void clearSheetFileCache();
 bool saveSheetFile(const Tvx_String& path, const Sheet& sheet, SheetFileContent content);
 
 }  // namespace grid

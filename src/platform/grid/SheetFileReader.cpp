@@ -3,9 +3,11 @@
 // leaves the target sheet untouched.
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <set>
 
 #include "platform/core/FileBytes.h"
+#include "platform/core/ParsedFileCache.h"
 #include "platform/core/Unicode.h"
 #include "platform/grid/CellType.h"
 #include "platform/grid/GridLimits.h"
@@ -499,13 +501,37 @@ bool readSheetText(std::string_view bytes, Sheet& sheet, SheetFileError& error) 
     }
 }
 
+namespace {
+
+// The sheet files read so far, kept while they do not change on disk.
+ParsedFileCache<Sheet>& sheetFiles() {
+    static ParsedFileCache<Sheet> cache;
+    return cache;
+}
+
+}  // namespace
+
 bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error) {
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
-        error = SheetFileError{0, "cannot read the file"};
+    bool read = false;
+    const std::shared_ptr<const Sheet> loaded =
+        sheetFiles().get(path, [&](std::string_view bytes) -> std::shared_ptr<const Sheet> {
+            read = true;
+            auto parsed = std::make_shared<Sheet>();
+            if (!readSheetText(bytes, *parsed, error))
+                return nullptr;
+            return parsed;
+        });
+    if (!loaded) {
+        if (!read)
+            error = SheetFileError{0, "cannot read the file"};
         return false;
     }
-    return readSheetText(*bytes, sheet, error);
+    sheet = *loaded;
+    return true;
+}
+
+void clearSheetFileCache() {
+    sheetFiles().clear();
 }
 
 }  // namespace grid

@@ -2,6 +2,9 @@
 // malformed files refused with their line number.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "platform/core/FileBytes.h"
 #include "platform/grid/SheetFile.h"
 #include "support/TempDir.h"
@@ -256,6 +259,44 @@ TEST(SheetFileTest, FilesAreSavedAndLoaded) {
     EXPECT_EQ(error.line, 0);
     EXPECT_EQ(error.message, "cannot read the file");
     EXPECT_EQ(loaded, original) << "a failed load leaves the sheet as it was";
+}
+
+// Loading a file again gives what the file holds now: kept while unchanged,
+// read again once it is edited or replaced, refused once it turns bad.
+TEST(SheetFileTest, ALoadedFileIsLoadedAgainAsItNowStands) {
+    namespace fs = std::filesystem;
+    testsupport::TempDir dir;
+    const Tvx_String path = pathIn(dir, "kept.vts");
+    const auto settle = [&] {
+        fs::last_write_time(dir.path() / "kept.vts",
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    const std::string first = "vtss-sheet 1\nsize 2 2\ncell 1 1 text=\"one\"\nend\n";
+    const std::string second = "vtss-sheet 1\nsize 2 2\ncell 1 1 text=\"two\"\nend\n";
+    dir.write("kept.vts", first);
+    settle();
+    Sheet loaded;
+    SheetFileError error;
+    ASSERT_TRUE(loadSheetFile(path, loaded, error));
+    loaded.setText(1, 1, L"changed in memory", TextReading::AsTyped);
+    ASSERT_TRUE(loadSheetFile(path, loaded, error));
+    EXPECT_EQ(loaded.valueText(1, 1), L"one") << "a change in memory does not reach the file";
+
+    dir.write("kept.vts", second);  // same size, new time
+    ASSERT_TRUE(loadSheetFile(path, loaded, error));
+    EXPECT_EQ(loaded.valueText(1, 1), L"two");
+
+    ASSERT_TRUE(saveSheetFile(path, richSheet(), SheetFileContent::Everything));
+    settle();
+    ASSERT_TRUE(loadSheetFile(path, loaded, error));
+    EXPECT_EQ(loaded, richSheet());
+
+    dir.write("kept.vts", "vtss-sheet 1\nsize x\n");
+    EXPECT_FALSE(loadSheetFile(path, loaded, error));
+    EXPECT_EQ(error.line, 2);
+    fs::remove(dir.path() / "kept.vts");
+    EXPECT_FALSE(loadSheetFile(path, loaded, error));
+    EXPECT_EQ(error.message, "cannot read the file");
 }
 
 TEST(SheetFileTest, AnInterruptedSaveLeavesTheOldFileWhole) {

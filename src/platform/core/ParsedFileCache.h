@@ -1,0 +1,76 @@
+// Keeps what was parsed from files, so that a file read again and again (a
+// standards sheet at every evaluation, its data files) is parsed once for as
+// long as it does not change on disk.
+//
+// Rules:
+// - A file is named by the module's path (PathMapping.h) and kept under the
+//   file-system path it maps to, with its stamp (FileStamp.h).
+// - get() compares the file's stamp with the kept one: the same stamp gives the
+//   kept result; a different one (the file was edited, replaced, grew or
+//   shrank), or no kept result, reads and parses the file afresh.
+// - A result is kept only when the parse succeeded and the file's stamp is
+//   settled (FileStamp.h); a file written in the last two seconds is read at
+//   every get, so that an edit within one tick of the file system's clock is
+//   never missed.
+// - At most `capacity` files are kept; when one more is to be kept, all are
+//   dropped first (plain and predictable; the files of one library are few).
+// - clear() drops everything. Nothing else changes the cache: its results are
+//   exactly those of reading the file each time.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/core/FileBytes.h"
+#include "platform/core/FileStamp.h"
+#include "platform/core/PathMapping.h"
+#include "platform/core/Tvx_String.h"
+
+template <typename Parsed>
+class ParsedFileCache {
+  public:
+    explicit ParsedFileCache(std::size_t capacity = 64) : capacity_(capacity) {}
+
+    // The file at path, parsed by parse (a callable taking the file's bytes as
+    // std::string_view and returning std::shared_ptr<const Parsed>, null when
+    // the bytes do not parse). Null when the file does not exist, cannot be
+    // read (parse is then not called) or does not parse.
+    template <typename Parse>
+    std::shared_ptr<const Parsed> get(const Tvx_String& path, Parse&& parse) {
+        const std::filesystem::path mapped = mapPath(path);
+        const std::optional<FileStamp> stamp = fileStampOf(mapped);
+        if (!stamp)
+            return nullptr;
+        const auto kept = entries_.find(mapped.native());
+        if (kept != entries_.end() && kept->second.stamp == *stamp)
+            return kept->second.parsed;
+        const std::optional<std::string> bytes = readFileBytesAt(mapped);
+        if (!bytes)
+            return nullptr;
+        std::shared_ptr<const Parsed> parsed = parse(std::string_view(*bytes));
+        if (!parsed || !isSettled(*stamp)) {
+            if (kept != entries_.end())
+                entries_.erase(kept);
+            return parsed;
+        }
+        if (kept == entries_.end() && entries_.size() >= capacity_)
+            entries_.clear();
+        entries_[mapped.native()] = Entry{*stamp, parsed};
+        return parsed;
+    }
+
+    void clear() { entries_.clear(); }
+    std::size_t size() const { return entries_.size(); }
+
+  private:
+    struct Entry {
+        FileStamp stamp;
+        std::shared_ptr<const Parsed> parsed;
+    };
+    std::size_t capacity_;
+    std::unordered_map<std::string, Entry> entries_;
+};
