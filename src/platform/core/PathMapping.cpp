@@ -6,6 +6,7 @@
 #include <optional>
 #include <system_error>
 
+#include "platform/core/FolderNames.h"
 #include "platform/core/Unicode.h"
 
 namespace fs = std::filesystem;
@@ -26,25 +27,26 @@ bool existsQuietly(const fs::path& path) {
     return fs::exists(fs::symlink_status(path, error));
 }
 
-// The entry of folder whose name equals name ignoring letter case.
-std::optional<fs::path> findIgnoringCase(const fs::path& folder, const fs::path& name) {
-    const Tvx_String wanted = Tvx_String::fromUtf8(name.string());
-    std::optional<fs::path> best;
-    std::error_code error;
-    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end;
-         !error && it != end; it.increment(error)) {
-        const fs::path entryName = it->path().filename();
-        if (!Tvx_String::fromUtf8(entryName.string()).equal(wanted, false))
-            continue;
-        if (!best || entryName.string() < best->string())
-            best = entryName;
-    }
-    return best;
+// The folders listed for letter-case look-ups, kept while unchanged.
+FolderNames& folderNames() {
+    static FolderNames names;
+    return names;
 }
 
 fs::path resolveLetterCase(const fs::path& path) {
     if (path.empty() || existsQuietly(path))
         return path;
+    // The usual miss: a file not (yet) in a folder that exists as written.
+    // Every earlier component then exists too, so only the last is looked up.
+    // (The parent is rebuilt component by component, as the walk below would.)
+    if (path.has_filename() && path.has_parent_path() && existsQuietly(path.parent_path())) {
+        fs::path parent = path.root_path();
+        for (const fs::path& component : path.parent_path().relative_path())
+            parent /= component;
+        const std::optional<fs::path> match =
+            folderNames().findIgnoringCase(parent, path.filename());
+        return parent / (match ? *match : path.filename());
+    }
     fs::path resolved = path.root_path();
     const fs::path relative = path.relative_path();
     auto component = relative.begin();
@@ -55,7 +57,7 @@ fs::path resolveLetterCase(const fs::path& path) {
             resolved = candidate;
             continue;
         }
-        const std::optional<fs::path> match = findIgnoringCase(resolved, *component);
+        const std::optional<fs::path> match = folderNames().findIgnoringCase(resolved, *component);
         if (!match)
             break;
         resolved /= *match;
@@ -96,4 +98,8 @@ fs::path mapPath(const Tvx_String& path) {
         mapped = fs::path(unicode::toUtf8(text));
     }
     return resolveLetterCase(mapped);
+}
+
+void clearPathMappingCache() {
+    folderNames().clear();
 }

@@ -15,6 +15,8 @@
 //    caller gave it. When several names of one folder differ only in case, an
 //    exact match wins, else the one that sorts first.
 // Relative paths stay relative (to the process's working folder).
+// The folders listed for step 3 are kept while they do not change
+// (FolderNames.h), so a path that misses again costs a look-up, not a listing.
 //
 // The drive root is, in this order: the value of setDriveRoot, the environment
 // variable VTSS_DRIVE_ROOT when set and not empty, and "/".
@@ -32,3 +34,6 @@ std::filesystem::path mapPath(const Tvx_String& path);
 // environment variable or "/".
 void setDriveRoot(const std::filesystem::path& root);
 std::filesystem::path driveRoot();
+
+// Forgets the folder listings kept for letter-case look-ups.
+void clearPathMappingCache();

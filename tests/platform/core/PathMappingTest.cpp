@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "support/TempDir.h"
@@ -65,6 +66,31 @@ TEST_F(PathMappingTest, ExactNameWinsOverOthersDifferingInCase) {
     temp.write("dir/other/x", "");
     EXPECT_EQ(mapPath(L"c:\\dir\\NAME.txt"), temp.path() / "dir/NAME.txt");
     EXPECT_EQ(mapPath(L"c:\\DIR\\name.txt"), temp.path() / "dir/NAME.txt");  // sorts first
+}
+
+// Folders listed for a look-up are kept, yet every change of a folder's
+// entries is seen by the next look-up.
+TEST_F(PathMappingTest, ChangesOfAListedFolderAreSeen) {
+    const auto settle = [&](const char* folder) {
+        fs::last_write_time(temp.path() / folder,
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    temp.write("lib/data/Bolts.txt", "x");
+    settle("lib/data");
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\BOLTS.TXT"), temp.path() / "lib/data/Bolts.txt");
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\plates.txt"), temp.path() / "lib/data/plates.txt");
+
+    temp.write("lib/data/Plates.txt", "x");  // added
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\plates.txt"), temp.path() / "lib/data/Plates.txt");
+    settle("lib/data");
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\PLATES.txt"), temp.path() / "lib/data/Plates.txt");
+
+    fs::rename(temp.path() / "lib/data/Bolts.txt", temp.path() / "lib/data/BOLTS.dat");  // renamed
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\bolts.txt"), temp.path() / "lib/data/bolts.txt");
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\bolts.dat"), temp.path() / "lib/data/BOLTS.dat");
+    settle("lib/data");
+    fs::remove(temp.path() / "lib/data/BOLTS.dat");  // removed
+    EXPECT_EQ(mapPath(L"c:\\lib\\data\\bolts.dat"), temp.path() / "lib/data/bolts.dat");
 }
 
 TEST_F(PathMappingTest, PathsWithoutDriveStayRelativeOrAbsolute) {

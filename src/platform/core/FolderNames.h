@@ -1,0 +1,43 @@
+// The names in folders, listed once and kept while the folder is unchanged, for
+// finding a file or folder whose name is written in another letter case.
+//
+// A listing is kept with the folder's stamp (FileStamp.h); a folder whose
+// entries were added, removed or renamed since has another stamp and is listed
+// again. Folders changed in the last two seconds are listed at every look-up
+// (FileStamp.h, isSettled). At most 256 folders are kept; when one more is to
+// be kept, all are dropped first.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/core/FileStamp.h"
+#include "platform/core/Tvx_String.h"
+
+class FolderNames {
+  public:
+    // The entry of folder (empty: the working folder) whose name equals name
+    // ignoring letter case (Tvx_String::equal, flag clear); of several, the one
+    // that sorts first. Nothing when none matches or the folder cannot be
+    // listed.
+    std::optional<std::filesystem::path> findIgnoringCase(const std::filesystem::path& folder,
+                                                          const std::filesystem::path& name);
+    void clear() { listings_.clear(); }
+
+  private:
+    struct Entry {
+        std::filesystem::path name;
+        Tvx_String wide;
+    };
+    struct Listing {
+        FileStamp stamp;
+        std::vector<Entry> entries;
+    };
+    static std::optional<std::filesystem::path> bestMatch(const std::vector<Entry>& entries,
+                                                          const Tvx_String& wanted);
+
+    std::unordered_map<std::string, Listing> listings_;
+};
