@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/grid/formula/parser/FormulaCache.h"
+
 namespace grid {
 namespace {
 
@@ -83,8 +85,8 @@ bool SheetFormulas::setFormula(int column, int row, std::wstring_view text, bool
         engine.setAutomaticRecalculation(false);
         const bool taken = engine.setFormula(column, row, text, false);
         if (taken) {
-            const std::optional<std::wstring> printed =
-                engine.formulaText(column, row, formula::ReferenceStyle::A1);
+            const std::optional<std::wstring> printed = formula::FormulaCache::shared().printed(
+                text, column, row, style_, formula::ReferenceStyle::A1);
             sheet_.setFormula(column, row, printed.value_or(std::wstring(text)), CellValue());
         }
         // Switching automatic recalculation back on computes what is stale.

@@ -9,6 +9,7 @@
 #include "platform/core/Tvx_String.h"
 #include "platform/grid/formula/evaluator/EvaluationContext.h"
 #include "platform/grid/formula/evaluator/Evaluator.h"
+#include "platform/grid/formula/parser/FormulaCache.h"
 #include "platform/grid/formula/parser/FormulaPrinter.h"
 #include "platform/grid/formula/parser/Parser.h"
 #include "platform/grid/formula/recalc/CellKey.h"
@@ -227,7 +228,7 @@ bool FormulaEngine::Impl::setFormula(int column, int row, std::wstring_view text
             *error = makeParseError(ParseErrorCode::CellOutsideSheet, 0, {});
         return false;
     }
-    auto parsed = parseFormula(text, column, row, style, error);
+    auto parsed = FormulaCache::shared().parse(text, column, row, style, error);
     if (!parsed)
         return false;
     if (const int old = find(column, row); old >= 0)
