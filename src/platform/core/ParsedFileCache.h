@@ -14,11 +14,13 @@
 //   never missed.
 // - At most `capacity` files are kept; when one more is to be kept, all are
 //   dropped first (plain and predictable; the files of one library are few).
+//   Files larger than `maxFileBytes` are read every time, never kept.
 // - clear() drops everything. Nothing else changes the cache: its results are
 //   exactly those of reading the file each time.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,7 +35,8 @@
 template <typename Parsed>
 class ParsedFileCache {
   public:
-    explicit ParsedFileCache(std::size_t capacity = 64) : capacity_(capacity) {}
+    explicit ParsedFileCache(std::size_t capacity = 64, std::uint64_t maxFileBytes = UINT64_MAX)
+        : capacity_(capacity), maxFileBytes_(maxFileBytes) {}
 
     // The file at path, parsed by parse (a callable taking the file's bytes as
     // std::string_view and returning std::shared_ptr<const Parsed>, null when
@@ -52,7 +55,7 @@ class ParsedFileCache {
         if (!bytes)
             return nullptr;
         std::shared_ptr<const Parsed> parsed = parse(std::string_view(*bytes));
-        if (!parsed || !isSettled(*stamp)) {
+        if (!parsed || !isSettled(*stamp) || stamp->size > maxFileBytes_) {
             if (kept != entries_.end())
                 entries_.erase(kept);
             return parsed;
@@ -72,5 +75,6 @@ class ParsedFileCache {
         std::shared_ptr<const Parsed> parsed;
     };
     std::size_t capacity_;
+    std::uint64_t maxFileBytes_;
     std::unordered_map<std::string, Entry> entries_;
 };

@@ -1,10 +1,13 @@
 // Text files read and written as lines.
 #include "platform/core/TextFile.h"
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "platform/core/FileBytes.h"
+#include "platform/core/ParsedFileCache.h"
 #include "platform/core/Unicode.h"
 
 Tvx_StringArray splitLines(const std::wstring& text) {
@@ -23,13 +26,32 @@ Tvx_StringArray splitLines(const std::wstring& text) {
     return lines;
 }
 
+namespace {
+
+// Files of up to this size are kept as lines while unchanged on disk.
+constexpr std::uint64_t kMaxKeptFileBytes = 1 << 20;
+
+ParsedFileCache<Tvx_StringArray>& textFiles() {
+    static ParsedFileCache<Tvx_StringArray> cache(64, kMaxKeptFileBytes);
+    return cache;
+}
+
+}  // namespace
+
 bool ObjectExportReadFile(const Tvx_String& path, Tvx_StringArray& lines) {
     lines.removeAll();
-    const std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes)
+    const std::shared_ptr<const Tvx_StringArray> read =
+        textFiles().get(path, [](std::string_view bytes) {
+            return std::make_shared<const Tvx_StringArray>(splitLines(unicode::decodeText(bytes)));
+        });
+    if (!read)
         return false;
-    lines = splitLines(unicode::decodeText(*bytes));
+    lines = *read;
     return true;
+}
+
+void clearTextFileCache() {
+    textFiles().clear();
 }
 
 bool ObjectExportWriteFile(const Tvx_String& path, const Tvx_StringArray& lines) {

@@ -19,7 +19,11 @@
 
 // Reads the lines of the file at path into lines (replacing their content).
 // False, with lines empty, when the file is missing or cannot be read.
+// Files up to 1 MiB are kept as lines while unchanged on disk
+// (ParsedFileCache.h), so a file read again is copied, not decoded again.
 bool ObjectExportReadFile(const Tvx_String& path, Tvx_StringArray& lines);
+// Forgets the files kept by ObjectExportReadFile.
+void clearTextFileCache();
 
 // Replaces the file at path with lines. False when it cannot be written; the
 // old file is then left as it was.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "platform/core/FileBytes.h"
@@ -96,6 +97,37 @@ TEST_F(TextFileTest, MissingOrUnreadableFileGivesFalseAndNoLines) {
     EXPECT_FALSE(ObjectExportReadFile(L"c:\\folder", read));
     EXPECT_EQ(read.length(), 0);
     EXPECT_FALSE(ObjectExportReadFile(L"", read));
+}
+
+// A file read again gives its lines as they now stand: written over, edited
+// in place with a new time, or removed.
+TEST_F(TextFileTest, AFileReadAgainGivesItsCurrentLines) {
+    namespace fs = std::filesystem;
+    const auto settle = [&] {
+        fs::last_write_time(temp.path() / "data.txt",
+                            fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    temp.write("data.txt", "M20\t22\n");
+    settle();
+    Tvx_StringArray read;
+    ASSERT_TRUE(ObjectExportReadFile(L"c:\\data.txt", read));
+    EXPECT_EQ(read, lines({L"M20\t22"}));
+    read.append(L"changed by the caller");
+    ASSERT_TRUE(ObjectExportReadFile(L"c:\\data.txt", read));
+    EXPECT_EQ(read, lines({L"M20\t22"}));
+
+    ASSERT_TRUE(ObjectExportWriteFile(L"c:\\data.txt", lines({L"M24\t26", L"M27\t30"})));
+    settle();
+    ASSERT_TRUE(ObjectExportReadFile(L"c:\\data.txt", read));
+    EXPECT_EQ(read, lines({L"M24\t26", L"M27\t30"}));
+
+    temp.write("data.txt", "M30\t33\nM36\t39\n");  // same size, in place
+    ASSERT_TRUE(ObjectExportReadFile(L"c:\\data.txt", read));
+    EXPECT_EQ(read, lines({L"M30\t33", L"M36\t39"}));
+
+    fs::remove(temp.path() / "data.txt");
+    EXPECT_FALSE(ObjectExportReadFile(L"c:\\data.txt", read));
+    EXPECT_EQ(read.length(), 0);
 }
 
 TEST_F(TextFileTest, InterruptedWriteLeavesTheOldFile) {
