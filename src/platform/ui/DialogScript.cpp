@@ -85,6 +85,11 @@ DialogScript& DialogScript::clickAt(CPoint point, UINT modifiers) {
                [point, modifiers](HWND w) { return input::clickAt(w, point, modifiers); });
 }
 
+DialogScript& DialogScript::moveMouse(CPoint point) {
+    return add(L"move the mouse to " + pointText(point),
+               [point](HWND w) { return input::moveMouse(w, point); });
+}
+
 DialogScript& DialogScript::rightClick(int controlId, UINT modifiers) {
     return onControl(controlId, L"right-click " + Tvx_String(controlId),
                      [modifiers](HWND c) { return input::rightClick(c, modifiers); });

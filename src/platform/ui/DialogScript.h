@@ -41,6 +41,8 @@ class DialogScript {
     DialogScript& pressKey(UINT virtualKey, UINT modifiers = 0);
     // Mouse clicks at a point of the window's client area.
     DialogScript& clickAt(CPoint point, UINT modifiers = 0);
+    // The pointer moves to a point of the window's client area.
+    DialogScript& moveMouse(CPoint point);
     DialogScript& rightClick(int controlId, UINT modifiers = 0);
     DialogScript& rightClickAt(CPoint point, UINT modifiers = 0);
     DialogScript& resize(int width, int height);

@@ -81,12 +81,24 @@ HWND windowAt(HWND window, CPoint& point) {
     }
 }
 
+// The pointer arrives at a client point of `target`: it moves there on the
+// screen, the window may choose the cursor (WM_SETCURSOR, naming the mouse
+// message that comes next) and gets the move.
+void pointerTo(HWND target, CPoint point, UINT keys, UINT nextMessage) {
+    POINT screen = point;
+    ClientToScreen(target, &screen);
+    SetCursorPos(screen.x, screen.y);
+    SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target),
+                MAKELPARAM(HTCLIENT, nextMessage));
+    if (IsWindow(target))
+        deliver(target, WM_MOUSEMOVE, keys, pointParam(point));
+}
+
 // Mouse press and release of a button at a client point of `target`.
 void pressAndRelease(HWND target, CPoint point, UINT modifiers, UINT down, UINT up,
                      UINT buttonFlag) {
     const UINT keys = modifiers & (MK_SHIFT | MK_CONTROL);
-    SendMessage(target, WM_SETCURSOR, reinterpret_cast<WPARAM>(target), MAKELPARAM(HTCLIENT, down));
-    deliver(target, WM_MOUSEMOVE, keys, pointParam(point));
+    pointerTo(target, point, keys, down);
     if (!IsWindow(target))
         return;
     deliver(target, down, keys | buttonFlag, pointParam(point));
@@ -211,6 +223,17 @@ Result click(HWND control, UINT modifiers) {
 
 Result doubleClick(HWND control, UINT modifiers) {
     return mouseAt(control, centreOf(control), modifiers, false, true);
+}
+
+Result moveMouse(HWND window, CPoint point) {
+    if (Tvx_String why = whyNotUsable(window); !why.isEmpty())
+        return failed(why);
+    const HWND target = windowAt(window, point);
+    if (Tvx_String why = whyNotUsable(target); !why.isEmpty())
+        return failed(why);
+    pointerTo(target, point, 0, WM_MOUSEMOVE);
+    pumpMessages();
+    return {};
 }
 
 Result clickAt(HWND window, CPoint point, UINT modifiers) {

@@ -28,6 +28,10 @@ Result doubleClick(HWND control, UINT modifiers = 0);
 // Left click at a point of a window's client area; the message goes to the
 // deepest visible child under the point (or the window itself).
 Result clickAt(HWND window, CPoint point, UINT modifiers = 0);
+// The pointer moves to a point of a window's client area without a button
+// pressed: the deepest visible window under it gets WM_SETCURSOR and
+// WM_MOUSEMOVE, and GetCursorPos tells the point on the screen.
+Result moveMouse(HWND window, CPoint point);
 // Right click at the centre of a control (press, release, WM_CONTEXTMENU).
 Result rightClick(HWND control, UINT modifiers = 0);
 // Right click at a point of a window's client area.

@@ -105,12 +105,22 @@ BOOL GetWindowRect(HWND hwnd, LPRECT rect);
 BOOL GetClientRect(HWND hwnd, LPRECT rect);
 BOOL ScreenToClient(HWND hwnd, LPPOINT point);
 BOOL ClientToScreen(HWND hwnd, LPPOINT point);
+
+// The mouse pointer, in screen coordinates: where the user's last mouse action
+// (a move, a click) left it; (0, 0) before any. FALSE for a null point.
+BOOL GetCursorPos(LPPOINT point);
+// Puts the pointer at a screen point. Unlike the user's moves it sends no
+// message: the windows learn of it with the next mouse action.
+BOOL SetCursorPos(int x, int y);
 // The topmost visible child containing the client point, the window itself
 // when no child does, null when the point is outside.
 HWND ChildWindowFromPoint(HWND hwnd, POINT point);
-// Marks the window for repainting (ignored while its redraw is off).
+// Marks the window for repainting, with erase also for erasing its background
+// (ignored while its redraw is off). The whole window is repainted.
 BOOL InvalidateRect(HWND hwnd, LPCRECT rect, BOOL erase);
-// Sends WM_PAINT at once when the window is visible and marked.
+// When the window is visible and marked: WM_ERASEBKGND first when it is marked
+// for erasing (wParam a CDC* of its client area), then WM_PAINT, at once.
+// The message loop does this for every marked window.
 BOOL UpdateWindow(HWND hwnd);
 BOOL RedrawWindow(HWND hwnd, LPCRECT rect, void* region, UINT flags);
 

@@ -1,8 +1,10 @@
 // Window positions and sizes, coordinate conversion, Z order and painting.
 #include <algorithm>
 
+#include "platform/ui/CWnd.h"
 #include "platform/ui/WinApi.h"
 #include "platform/ui/WindowTree.h"
+#include "platform/ui/gdi/CPaintDC.h"
 
 namespace {
 
@@ -143,12 +145,14 @@ HWND ChildWindowFromPoint(HWND hwnd, POINT point) {
     return hwnd;
 }
 
-BOOL InvalidateRect(HWND hwnd, LPCRECT, BOOL) {
+BOOL InvalidateRect(HWND hwnd, LPCRECT, BOOL erase) {
     ui::WindowRecord* r = ui::findWindow(hwnd);
     if (!r)
         return FALSE;
-    if (r->redraw)
+    if (r->redraw) {
         r->needsPaint = true;
+        r->needsErase = r->needsErase || erase;
+    }
     return TRUE;
 }
 
@@ -159,6 +163,15 @@ BOOL UpdateWindow(HWND hwnd) {
     if (r->needsPaint && r->redraw && IsWindowVisible(hwnd)) {
         r->needsPaint = false;
         ++r->paintCount;
+        if (r->needsErase) {
+            // As the paint cycle begins, the background goes first: the window
+            // gets a context of its client area to erase it with.
+            r->needsErase = false;
+            CClientDC dc(CWnd::FromHandle(hwnd));
+            SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(&dc));
+            if (!ui::findWindow(hwnd))
+                return TRUE;
+        }
         SendMessage(hwnd, WM_PAINT);
     }
     return TRUE;
@@ -180,8 +193,10 @@ BOOL RedrawWindow(HWND hwnd, LPCRECT rect, void*, UINT flags) {
         if (flags & RDW_INVALIDATE)
             InvalidateRect(h, rect, (flags & RDW_ERASE) ? TRUE : FALSE);
         if (flags & RDW_VALIDATE) {
-            if (ui::WindowRecord* w = ui::findWindow(h))
+            if (ui::WindowRecord* w = ui::findWindow(h)) {
                 w->needsPaint = false;
+                w->needsErase = false;
+            }
         }
     }
     if (flags & RDW_UPDATENOW) {

@@ -74,6 +74,7 @@ struct WindowRecord {
     bool destroying = false;            // DestroyWindow has begun
     bool redraw = true;                 // WM_SETREDRAW state
     bool needsPaint = false;            // invalidated since the last WM_PAINT
+    bool needsErase = false;            // invalidated with erasing since then
     int paintCount = 0;                 // WM_PAINT messages received
     std::unique_ptr<CWnd> classObject;  // the behaviour of the window class
     CWnd* handler = nullptr;            // a subclassing object, or null

@@ -73,8 +73,10 @@ BOOL ShowWindow(HWND hwnd, int cmd) {
             r->style &= ~WS_VISIBLE;
         }
         SendMessage(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE);
-        if (ui::WindowRecord* parent = ui::findWindow(r->parent))
+        if (ui::WindowRecord* parent = ui::findWindow(r->parent)) {
             parent->needsPaint = parent->redraw;
+            parent->needsErase = parent->redraw;
+        }
         InvalidateRect(hwnd, nullptr, TRUE);
     }
     const bool activates =

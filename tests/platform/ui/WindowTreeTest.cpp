@@ -1,6 +1,8 @@
 // The window tree: geometry, Z order, destruction, painting and resizing.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "SampleDialog.h"
 #include "UiTestPrinting.h"
 #include "platform/ui/CWnd.h"
@@ -26,6 +28,10 @@ class RecordingWindow : public CWnd {
     void OnPaint() override {
         log_.push_back(name_ + L" paint");
         CWnd::OnPaint();
+    }
+    BOOL OnEraseBkgnd(CDC* dc) override {
+        log_.push_back(name_ + (dc ? L" erase" : L" erase without a context"));
+        return TRUE;
     }
 
   private:
@@ -105,12 +111,88 @@ TEST(WindowTree, InvalidatedVisibleWindowsArePaintedByTheLoopOnce) {
     top.Invalidate();
     ui::pumpMessages();
     ui::pumpMessages();
-    EXPECT_EQ(log, Events{L"top paint"});
+    EXPECT_EQ(log, (Events{L"top erase", L"top paint"}));
     top.SetRedraw(FALSE);
     top.Invalidate();
     ui::pumpMessages();
-    EXPECT_EQ(log.size(), 1u);
+    EXPECT_EQ(log.size(), 2u);
     top.DestroyWindow();
+}
+
+TEST(WindowTree, TheLoopErasesTheBackgroundBeforePaintingWhenAsked) {
+    struct Case {
+        const char* what;
+        std::function<void(CWnd& top)> change;
+        Events expected;
+    };
+    const Case cases[] = {
+        {"invalidated with erasing",
+         [](CWnd& w) { w.InvalidateRect(nullptr, TRUE); },
+         {L"top erase", L"top paint"}},
+        {"invalidated without erasing",
+         [](CWnd& w) { w.InvalidateRect(nullptr, FALSE); },
+         {L"top paint"}},
+        {"erasing asked once of two invalidations",
+         [](CWnd& w) {
+             w.InvalidateRect(nullptr, TRUE);
+             w.InvalidateRect(nullptr, FALSE);
+         },
+         {L"top erase", L"top paint"}},
+        {"validated again before the loop runs",
+         [](CWnd& w) {
+             w.InvalidateRect(nullptr, TRUE);
+             w.RedrawWindow(nullptr, nullptr, RDW_VALIDATE);
+         },
+         {}},
+        {"redraw off",
+         [](CWnd& w) {
+             w.SetRedraw(FALSE);
+             w.InvalidateRect(nullptr, TRUE);
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Events log;
+        RecordingWindow top(log, L"top");
+        top.CreateEx(0, nullptr, L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0);
+        ui::pumpMessages();
+        log.clear();
+        c.change(top);
+        ui::pumpMessages();
+        EXPECT_EQ(log, c.expected);
+        top.DestroyWindow();
+    }
+}
+
+// A dialog that paints its own background.
+class BackgroundDialog : public sample::SampleDialog {
+  public:
+    BOOL OnEraseBkgnd(CDC* dc) override {
+        log.push_back(dc ? L"erase" : L"erase without a context");
+        return TRUE;
+    }
+    void OnPaint() override {
+        log.push_back(L"paint");
+        sample::SampleDialog::OnPaint();
+    }
+};
+
+TEST(WindowTree, ADialogShownErasesItsBackgroundThenPaints) {
+    sample::registerTemplate();
+    ui::ScriptedUser user;
+    user.onDialog(sample::kTemplate).click(IDCANCEL);
+    BackgroundDialog dialog;
+    dialog.DoModal();
+    std::vector<Tvx_String> painting;
+    for (const Tvx_String& entry : dialog.log) {
+        if (entry.startsWith(L"erase", true) || entry.equal(L"paint", true))
+            painting.push_back(entry);
+    }
+    ASSERT_GE(painting.size(), 2u);
+    EXPECT_EQ(painting[0], Tvx_String(L"erase"));
+    EXPECT_EQ(painting[1], Tvx_String(L"paint"));
+    EXPECT_TRUE(user.problems().empty());
 }
 
 TEST(WindowTree, PostedMessagesOfAWindowDestroyedMeanwhileAreDropped) {

@@ -311,11 +311,13 @@ LRESULT CEdit::classProcedure(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_GETDLGCODE: {
             UINT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+            // A multi-line edit that keeps Enter wants both its key press and
+            // the line-break character it makes.
             const auto* msg = reinterpret_cast<const MSG*>(lParam);
-            if (multiline && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN &&
-                (r->style & ES_WANTRETURN)) {
+            const bool enter = msg && ((msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) ||
+                                       (msg->message == WM_CHAR && msg->wParam == L'\r'));
+            if (multiline && enter && (r->style & ES_WANTRETURN))
                 code |= DLGC_WANTALLKEYS;
-            }
             return code;
         }
         default:

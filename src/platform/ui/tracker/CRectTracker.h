@@ -77,9 +77,10 @@ class CRectTracker {
     // The frame and, with a resize style, the handles, on dc.
     void Draw(CDC* dc) const;
 
-    // TRUE when the mouse (CursorPosition.h) is over the tracker in wnd (the
-    // caller then keeps the tracker's cursor); FALSE when it is elsewhere or
-    // its position over wnd is not known.
+    // Called from a window's WM_SETCURSOR: TRUE when the mouse pointer
+    // (GetCursorPos) is over the tracker in wnd's client area (the caller
+    // then keeps the tracker's cursor); FALSE when it is elsewhere, when the
+    // hit-test code is not HTCLIENT, or for a window that does not exist.
     BOOL SetCursor(CWnd* wnd, UINT hitTestCode) const;
 
   private:

@@ -3,8 +3,9 @@
 
 #include "platform/ui/CWnd.h"
 #include "platform/ui/UserAgent.h"
+#include "platform/ui/WinApi.h"
+#include "platform/ui/WinConstants.h"
 #include "platform/ui/tracker/CRectTracker.h"
-#include "platform/ui/tracker/CursorPosition.h"
 
 namespace {
 
@@ -39,6 +40,13 @@ CRect resized(CRect rect, int hit, CSize delta, CSize minimum, bool allowInvert)
     return rect;
 }
 
+// The user let go of the mouse at a client point of wnd: the pointer stays
+// there.
+void pointerLetGoAt(CWnd* wnd, CPoint point) {
+    wnd->ClientToScreen(&point);
+    SetCursorPos(point.x, point.y);
+}
+
 }  // namespace
 
 BOOL CRectTracker::Track(CWnd* wnd, CPoint point, BOOL allowInvert, CWnd* clipTo) {
@@ -52,6 +60,7 @@ BOOL CRectTracker::Track(CWnd* wnd, CPoint point, BOOL allowInvert, CWnd* clipTo
     const auto to = ui::currentUserAgent().answerDrag(prompt);
     if (!to)
         return FALSE;
+    pointerLetGoAt(wnd, *to);
     const CSize delta = *to - point;
     if (hit == hitMiddle) {
         CRect moved = m_rect;
@@ -81,15 +90,19 @@ BOOL CRectTracker::TrackRubberBand(CWnd* wnd, CPoint point, BOOL allowInvert) {
     const auto to = ui::currentUserAgent().answerDrag(prompt);
     if (!to)
         return FALSE;
+    pointerLetGoAt(wnd, *to);
     m_rect = CRect(point.x, point.y, to->x, to->y);
     if (!allowInvert)
         m_rect.NormalizeRect();
     return TRUE;
 }
 
-BOOL CRectTracker::SetCursor(CWnd* wnd, UINT) const {
-    if (!wnd)
+BOOL CRectTracker::SetCursor(CWnd* wnd, UINT hitTestCode) const {
+    if (!wnd || !wnd->GetSafeHwnd() || hitTestCode != HTCLIENT)
         return FALSE;
-    const auto mouse = tracker::mousePosition(wnd->GetSafeHwnd());
-    return mouse && HitTest(*mouse) != hitNothing;
+    CPoint mouse;
+    if (!GetCursorPos(&mouse))
+        return FALSE;
+    wnd->ScreenToClient(&mouse);
+    return HitTest(mouse) != hitNothing;
 }

@@ -6,9 +6,11 @@
 #include <deque>
 
 #include "platform/ui/CWnd.h"
+#include "platform/ui/UiTestPrinting.h"
 #include "platform/ui/UserAgent.h"
+#include "platform/ui/WinApi.h"
+#include "platform/ui/WinConstants.h"
 #include "platform/ui/gdi/CDC.h"
-#include "platform/ui/tracker/CursorPosition.h"
 
 namespace {
 
@@ -173,13 +175,45 @@ TEST_F(TrackerTest, DrawingShowsTheFrameAndEveryHandle) {
     EXPECT_EQ(dc.GetPixel(30, 30), RGB(255, 255, 255));
 }
 
-TEST_F(TrackerTest, TheCursorIsTheTrackersOnlyOverIt) {
+TEST_F(TrackerTest, TheCursorIsTheTrackersOnlyWhileThePointerIsOverIt) {
     const CRectTracker t = designerTracker(CRect(20, 20, 60, 50));
-    EXPECT_FALSE(t.SetCursor(&surface, 1)) << "mouse position unknown";
-    tracker::setMousePosition(surface.GetSafeHwnd(), CPoint(30, 30));
-    EXPECT_TRUE(t.SetCursor(&surface, 1));
-    tracker::setMousePosition(surface.GetSafeHwnd(), CPoint(100, 90));
-    EXPECT_FALSE(t.SetCursor(&surface, 1));
+    surface.MoveWindow(100, 50, 200, 100);  // client (0, 0) is screen (100, 50)
+    struct Case {
+        const char* what;
+        CPoint screen;
+        UINT hitTest;
+        BOOL claimed;
+    };
+    const Case cases[] = {
+        {"inside", {130, 80}, HTCLIENT, TRUE},
+        {"on the top-left handle outside the frame", {115, 65}, HTCLIENT, TRUE},
+        {"beside it", {170, 80}, HTCLIENT, FALSE},
+        {"a screen point that is inside only as a client point", {30, 30}, HTCLIENT, FALSE},
+        {"over the window's frame rather than its client area", {130, 80}, HTCAPTION, FALSE},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetCursorPos(c.screen.x, c.screen.y);
+        EXPECT_EQ(t.SetCursor(&surface, c.hitTest), c.claimed);
+    }
+    CWnd gone;
+    EXPECT_FALSE(t.SetCursor(&gone, HTCLIENT));
+    EXPECT_FALSE(t.SetCursor(nullptr, HTCLIENT));
+}
+
+TEST_F(TrackerTest, ThePointerStaysWhereADragLetGo) {
+    CRectTracker t = designerTracker(CRect(20, 20, 60, 50));
+    surface.MoveWindow(100, 50, 200, 100);
+    SetCursorPos(0, 0);
+    user.releases = {CPoint(70, 40), std::nullopt};
+    ASSERT_TRUE(t.Track(&surface, CPoint(30, 30)));
+    CPoint pointer;
+    ASSERT_TRUE(GetCursorPos(&pointer));
+    EXPECT_EQ(pointer, CPoint(170, 90));
+    // A cancelled drag leaves it alone.
+    EXPECT_FALSE(t.TrackRubberBand(&surface, CPoint(5, 5)));
+    GetCursorPos(&pointer);
+    EXPECT_EQ(pointer, CPoint(170, 90));
 }
 
 }  // namespace
