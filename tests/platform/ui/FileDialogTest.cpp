@@ -104,4 +104,68 @@ TEST(FileDialog, TheFilterStringIsSplitIntoDescriptionsAndPatterns) {
     EXPECT_EQ(user.problems(), Texts{});
 }
 
+TEST(FileDialog, ChosenNamesAreCompletedWithTheStartFolderAndTheDefaultExtension) {
+    struct Case {
+        const char* what;
+        const wchar_t* startFolder;  // null: none
+        const wchar_t* defaultExtension;
+        const wchar_t* chosen;
+        const wchar_t* path;
+    };
+    const Case cases[] = {
+        {"a bare name goes into the start folder", L"c:\\stock", L"shp", L"a.shp",
+         L"c:\\stock\\a.shp"},
+        {"a start folder ending in a separator gets no second one", L"c:\\stock\\", L"shp",
+         L"a.shp", L"c:\\stock\\a.shp"},
+        {"a name without extension gets the default one", L"c:\\stock", L"shp", L"a",
+         L"c:\\stock\\a.shp"},
+        {"another extension stays", L"c:\\stock", L"shp", L"a.buy", L"c:\\stock\\a.buy"},
+        {"a full path ignores the start folder", L"c:\\stock", L"shp", L"d:\\other\\b",
+         L"d:\\other\\b.shp"},
+        {"without a default extension the name stays as chosen", L"c:\\stock", nullptr, L"a",
+         L"c:\\stock\\a"},
+        {"without a start folder a bare name stays bare", nullptr, L"shp", L"a", L"a.shp"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ui::ScriptedUser user;
+        user.chooseFile(c.chosen);
+        CFileDialog files(FALSE, c.defaultExtension, nullptr, 0);
+        files.m_ofn.lpstrInitialDir = c.startFolder;
+        ASSERT_EQ(files.DoModal(), IDOK);
+        EXPECT_EQ(files.GetPathName(), Tvx_String(c.path));
+        EXPECT_EQ(user.problems(), Texts{});
+    }
+}
+
+TEST(FileDialog, TheUsersFilterChoiceComesBack) {
+    ui::ScriptedUser user;
+    user.chooseFiles({L"c:\\stock\\a.buy"}, 2);
+    CFileDialog files(TRUE, L"shp", nullptr, 0, L"Stock (*.shp)|*.shp|Buy (*.buy)|*.buy||");
+    ASSERT_EQ(files.DoModal(), IDOK);
+    EXPECT_EQ(files.m_ofn.nFilterIndex, 2u);
+    ASSERT_EQ(user.fileDialogs().size(), 1u);
+    EXPECT_EQ(user.fileDialogs()[0].filters.size(), 2u);
+    EXPECT_EQ(user.fileDialogs()[0].defaultExtension, Tvx_String(L"shp"));
+}
+
+TEST(FileDialog, SeveralFilesWhereOneIsAskedForAreRefusedAndAskedAgain) {
+    ui::ScriptedUser user;
+    user.chooseFiles({L"c:\\stock\\a.shp", L"c:\\stock\\b.shp"});
+    user.chooseFile(L"c:\\stock\\b.shp");
+    CFileDialog files(TRUE, L"shp", nullptr, 0);
+    ASSERT_EQ(files.DoModal(), IDOK);
+    EXPECT_EQ(files.pathNames(), Texts{L"c:\\stock\\b.shp"});
+    EXPECT_EQ(user.fileDialogs().size(), 2u);
+}
+
+TEST(FileDialog, FilesFromSeveralFoldersKeepTheirFullPaths) {
+    ui::ScriptedUser user;
+    user.chooseFiles({L"c:\\stock\\a.shp", L"d:\\old\\b.shp", L"c:\\stock\\c.shp"});
+    CFileDialog files(TRUE, L"shp", nullptr, OFN_ALLOWMULTISELECT);
+    ASSERT_EQ(files.DoModal(), IDOK);
+    EXPECT_EQ(files.pathNames(),
+              (Texts{L"c:\\stock\\a.shp", L"d:\\old\\b.shp", L"c:\\stock\\c.shp"}));
+}
+
 }  // namespace
