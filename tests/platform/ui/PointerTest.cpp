@@ -4,6 +4,7 @@
 
 #include "ControlHost.h"
 #include "UiTestPrinting.h"
+#include "platform/ui/ScriptedUser.h"
 #include "platform/ui/UserInput.h"
 #include "platform/ui/WinApi.h"
 #include "platform/ui/WinConstants.h"
@@ -108,6 +109,15 @@ TEST(Pointer, MovingOverAHiddenOrUnknownWindowFailsAndLeavesThePointer) {
     EXPECT_FALSE(ui::input::moveMouse(nullptr, CPoint(30, 30)));
     EXPECT_EQ(pointer(), CPoint(1, 2));
     EXPECT_TRUE(surface.moves.empty());
+}
+
+TEST(Pointer, TheScriptedUserMovesThePointerToo) {
+    TrackerSurface surface;
+    ui::ScriptedUser user;
+    ASSERT_TRUE(user.perform(surface.GetSafeHwnd(), ui::DialogScript().moveMouse(CPoint(30, 30))));
+    EXPECT_EQ(pointer(), CPoint(130, 80));
+    EXPECT_EQ(surface.claims, std::vector<BOOL>{TRUE});
+    EXPECT_TRUE(user.problems().empty());
 }
 
 }  // namespace
