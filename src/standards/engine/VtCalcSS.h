@@ -28,6 +28,8 @@
 // fails leaves its timer running.
 #pragma once
 
+#include <optional>
+
 #include "platform/core/ErrorStatus.h"
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
@@ -130,4 +132,7 @@ class VtCalcSS : public Tvx_Spread {
     // calculate runs; outside it the names are collected afresh each time.
     WordReplacer references_;
     bool referencesValid_ = false;
+    // The names and references references_ was built from (nothing: not built).
+    std::optional<Tvx_StringArray> referenceNames_;
+    Tvx_StringArray referenceTexts_;
 };

@@ -1,5 +1,8 @@
 // The calculation sheet: one Calc cell, and variable names replaced by cell
 // references.
+#include <string>
+#include <unordered_map>
+
 #include "frame/ProfilingTimers.h"
 #include "platform/core/ArrayText.h"
 #include "platform/core/TextHelpers.h"
@@ -10,6 +13,13 @@
 #include "standards/functions/RegisterStandardsFunctions.h"
 
 namespace {
+
+std::wstring foldedName(const Tvx_String& name) {
+    std::wstring folded = name.str();
+    for (wchar_t& c : folded)
+        c = foldCase(c);
+    return folded;
+}
 
 // The sheet's own functions, found in an equation by name: index 0 calls a
 // child sheet.
@@ -45,13 +55,18 @@ void VtCalcSS::collectReferences(Tvx_StringArray& names, Tvx_StringArray& refere
     gCalcCellGetVarCoords.start();
     names.removeAll();
     references.removeAll();
+    // The first cell of each name, letter case folded as findVarCell compares
+    // names: the cell findVarCell would find, without a search per name.
+    std::unordered_map<std::wstring, int> firstByName;
+    for (int i = 0; i < varCells_.length(); ++i)
+        firstByName.try_emplace(foldedName(varCells_[i].name), i);
     for (const Tvx_String& name : allNames) {
         gCalcCellGetVarCoordName.start();
-        int index = -1;
-        const bool found = varCells_.findVarCell(name, index) == eOk;
+        const auto found = firstByName.find(foldedName(name));
         gCalcCellGetVarCoordName.end();
-        if (!found)
+        if (found == firstByName.end())
             continue;
+        const int index = found->second;
         names.append(name);
         references.append(getAlfabet(varCells_[index].column) + Tvx_String(varCells_[index].row));
     }
@@ -62,7 +77,13 @@ void VtCalcSS::buildReferences() {
     Tvx_StringArray names;
     Tvx_StringArray references;
     collectReferences(names, references);
-    references_ = WordReplacer(names, references, false);
+    // A window evaluates the same sheet again and again: the replacer built
+    // for the same names and references last time is the same replacer.
+    if (!referenceNames_ || *referenceNames_ != names || referenceTexts_ != references) {
+        references_ = WordReplacer(names, references, false);
+        referenceNames_ = std::move(names);
+        referenceTexts_ = std::move(references);
+    }
     referencesValid_ = true;
 }
 
