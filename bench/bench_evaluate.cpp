@@ -3,6 +3,16 @@
 // its child sheet) and writing the outputs back. After the run, the share of
 // every profiling timer in the time measured is reported as a counter
 // ("gCalcCells%" ...), so the cost can be read per step.
+//
+// Measured (Release with debug info, one core of the shared 2-core build
+// machine, under load from other builds; CPU time per evaluation):
+//   before the caches: 1,419 us, about 700 evaluations per second
+//   now:               760-810 us, about 1,250-1,300 evaluations per second
+// Valgrind counts about 8.4 million instructions per evaluation before and
+// 5.0 million now (averaged over a run, the first cold evaluation included).
+// Timer shares now: gCalcMain 74% (the child call in it 14%), gLoadFile 8%,
+// gInitSSForInput 7%, gSetMacroValuelsToSS 4%, gSSSreplaceGenVars 4%,
+// gSSSGetFromMacro 3%, gInitMapping 2%, gSetToMacro 1%.
 #include <benchmark/benchmark.h>
 
 #include <memory>
