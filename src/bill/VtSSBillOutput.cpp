@@ -28,9 +28,13 @@ constexpr double kNumberLimit = 99999999999999.0;
 constexpr unsigned kAllEdges = SS_BORDER_LEFT | SS_BORDER_RIGHT | SS_BORDER_TOP | SS_BORDER_BOTTOM;
 constexpr int kBorderNone = 0;
 constexpr int kBorderSolid = 1;
+constexpr int kBorderDashDotDot = 6;
 // Subtotal cells: every edge and the outline, solid, on light blue.
 constexpr unsigned kSubTotalEdges = 31;
 constexpr COLORREF kSubTotalBackground = RGB(164, 209, 255);
+// The bill's grid lines: both kinds, solid, dark grey.
+constexpr int kBillGridType = grid::kGridTypeBits;
+constexpr COLORREF kBillGridColour = RGB(50, 50, 50);
 // The mark before a picture: its right edge and outline.
 constexpr unsigned kPictureMarkEdges = 18;
 constexpr COLORREF kBorderColour = RGB(0, 0, 0);
@@ -92,7 +96,8 @@ ErrorStatus VtSSBillOutput::init(const Tvx_String& fileName, const Tvx_StringArr
     fileName_ = fileName;
     row_ = 0;
     applySettingsFile(*sheet, settingsFile, true);
-    sheet->SetBool(grid::kOptionGridLines, TRUE);
+    sheet->SetGridType(kBillGridType);
+    sheet->SetGridColor(kBillGridColour);
     varNames_ = varNames;
     varValues_ = varValues;
     sheet->setMaxCols(columnNames.length(), true);
@@ -203,7 +208,7 @@ bool VtSSBillOutput::addPictureRow(Tvx_Spread& sheet, const Tvx_String& pictureF
     SS_CELLTYPE pictureType;
     if (sheet.SetTypePicture(&pictureType, 0, pictureFile) != nullptr)
         sheet.SetCellType(2, row_, &pictureType);
-    sheet.SetBorderRange(1, row_, 1, row_, kPictureMarkEdges, kBorderSolid, kBorderColour);
+    sheet.SetBorderRange(1, row_, 1, row_, kPictureMarkEdges, kBorderDashDotDot, kBorderColour);
     SS_CELLTYPE markType;
     const Tvx_String mark = Tvx_String(L"#") + Tvx_String(kPictureMarkBitmap);
     if (sheet.SetTypePicture(&markType, 0, mark) != nullptr)

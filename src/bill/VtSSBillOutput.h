@@ -22,14 +22,10 @@
 //   without a kind.
 // - A row's height is fitted to its text after its values are written.
 // - A picture row needs a second column; a sheet of one column grows to two.
-// - The mark before a picture (column 1) gets its right edge and outline
-//   drawn; the grid's line styles end at 4, so it is drawn as a solid line.
 // - At the end both the header and the footer file of the print settings are
 //   copied beside the bill file (each when it exists), and the bill file is
 //   saved once more so that it names the copies.
 // - A bill file that cannot be saved makes onEndFeed fail (eInvalidInput).
-// - The grid knows no grid-line type or colour; init switches its grid lines
-//   on and leaves their colour to the grid.
 #pragma once
 
 #include <ctime>
@@ -64,8 +60,8 @@ class VtSSBillOutput : public Tvx_ListOutputCallback {
 
     // Opens the editor window (once), prepares its sheet with the settings file
     // settingsFile (a ".vtd" name of the product folder; when it cannot be read
-    // the registry's default settings, then the built-in defaults), switches
-    // the grid lines on, keeps the print variables for the end, sets one column
+    // the registry's default settings, then the built-in defaults), draws
+    // solid dark grey grid lines, keeps the print variables for the end, sets one column
     // per name with the names in the header row, and keeps the column kinds.
     // The next row written is row 1 again.
     // eNoBillWindow (nothing else done) when the window or its sheet cannot be

@@ -314,6 +314,22 @@ BOOL TSpread::SetBackColorStyle(int style) {
     return SSSetBackColorStyle(m_hWnd, style);
 }
 
+BOOL TSpread::SetGridType(int type) {
+    return SSSetGridType(m_hWnd, type);
+}
+
+int TSpread::GetGridType() const {
+    return SSGetGridType(m_hWnd);
+}
+
+BOOL TSpread::SetGridColor(COLORREF color) {
+    return SSSetGridColor(m_hWnd, color);
+}
+
+BOOL TSpread::GetGridColor(COLORREF& color) const {
+    return SSGetGridColor(m_hWnd, color);
+}
+
 BOOL TSpread::SetActionKey(int action, BOOL shift, BOOL control, int virtualKey) {
     return SSSetActionKey(m_hWnd, action, shift, control, virtualKey);
 }

@@ -120,6 +120,10 @@ class TSpread : public CWnd {
     BOOL GetSelColor(COLORREF& background, COLORREF& foreground) const;
     BOOL SetBackColorStyle(int style);
     int GetBackColorStyle() const;
+    BOOL SetGridType(int type);
+    int GetGridType() const;
+    BOOL SetGridColor(COLORREF color);
+    BOOL GetGridColor(COLORREF& color) const;
     BOOL SetActionKey(int action, BOOL shift, BOOL control, int virtualKey);
     BOOL GetActionKey(int action, BOOL& shift, BOOL& control, int& virtualKey) const;
     BOOL Reset();

@@ -47,7 +47,8 @@ TEST_F(PicturesTest, AnExistingPictureFileAddsAPictureRowBelowItsRow) {
     EXPECT_EQ(anchorColumn, 2);
     EXPECT_EQ(columns, 3) << "column 2 spans to the last column";
     EXPECT_EQ(pictureType(sheet, 1, 2), L"#251");
-    EXPECT_EQ(borderStyle(sheet, 1, 2, SS_BORDER_RIGHT), 1);
+    EXPECT_EQ(borderStyle(sheet, 1, 2, SS_BORDER_RIGHT), 6);
+    EXPECT_EQ(borderStyle(sheet, 1, 2, SS_BORDER_TOP), 6) << "the outline frames the mark";
     EXPECT_EQ(borderStyle(sheet, 1, 3, SS_BORDER_RIGHT), 0);
     EXPECT_FALSE(sheet.GetCellSpan(2, 3, anchorColumn, anchorRow, columns, rows))
         << "the row after a picture has no span";

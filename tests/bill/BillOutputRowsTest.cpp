@@ -20,7 +20,10 @@ TEST_F(RowsTest, InitOpensTheEditorWithOneColumnPerNameInTheHeaderRow) {
     EXPECT_EQ(sheet.getMaxCols(), 3);
     EXPECT_EQ(cellText(sheet, 1, 0), "Mark");
     EXPECT_EQ(cellText(sheet, 3, 0), "Length");
-    EXPECT_TRUE(sheet.GetBool(grid::kOptionGridLines));
+    EXPECT_EQ(sheet.GetGridType(), grid::kGridTypeBits);
+    COLORREF gridColour = 0;
+    sheet.GetGridColor(gridColour);
+    EXPECT_EQ(gridColour, RGB(50, 50, 50));
     EXPECT_EQ(output.row(), 0);
 }
 

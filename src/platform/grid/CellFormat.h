@@ -39,7 +39,7 @@ struct Alignment {
     friend bool operator==(const Alignment&, const Alignment&) = default;
 };
 
-enum class BorderStyle : unsigned char { None, Solid, Dashed, Dotted, Double };
+enum class BorderStyle : unsigned char { None, Solid, Dashed, Dotted, Double, DashDot, DashDotDot };
 
 struct BorderLine {
     BorderStyle style = BorderStyle::None;

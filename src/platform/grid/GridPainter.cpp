@@ -16,7 +16,6 @@
 namespace grid {
 namespace {
 
-constexpr COLORREF kGridLineColour = RGB(208, 215, 229);
 constexpr COLORREF kFrameColour = RGB(160, 160, 160);
 constexpr COLORREF kLightColour = RGB(255, 255, 255);
 constexpr COLORREF kFaceColour = RGB(240, 240, 240);
@@ -117,14 +116,13 @@ class Painter {
         if (column == 0 || row == 0) {
             dc_.Draw3dRect(&rect, kLightColour, kFrameColour);
         } else if (grid_.settings().option(kOptionGridLines)) {
-            if (!(coloured && style == kBackColorHorizontalGrid)) {
-                line(rect.right - 1, rect.top, rect.right - 1, rect.bottom, kGridLineColour,
-                     PS_SOLID);
-            }
-            if (!(coloured && style == kBackColorVerticalGrid)) {
-                line(rect.left, rect.bottom - 1, rect.right, rect.bottom - 1, kGridLineColour,
-                     PS_SOLID);
-            }
+            const int type = grid_.settings().gridType;
+            const COLORREF colour = grid_.settings().gridColor;
+            const int pen = (type & kGridSolidLines) ? PS_SOLID : PS_DOT;
+            if ((type & kGridVerticalLines) && !(coloured && style == kBackColorHorizontalGrid))
+                line(rect.right - 1, rect.top, rect.right - 1, rect.bottom, colour, pen);
+            if ((type & kGridHorizontalLines) && !(coloured && style == kBackColorVerticalGrid))
+                line(rect.left, rect.bottom - 1, rect.right, rect.bottom - 1, colour, pen);
         }
         paintBorders(rect, format);
         const COLORREF foreground =
@@ -146,14 +144,27 @@ class Painter {
         dc_.SelectObject(old);
     }
 
+    static int penOf(BorderStyle style) {
+        switch (style) {
+            case BorderStyle::Dashed:
+                return PS_DASH;
+            case BorderStyle::Dotted:
+                return PS_DOT;
+            case BorderStyle::DashDot:
+                return PS_DASHDOT;
+            case BorderStyle::DashDotDot:
+                return PS_DASHDOTDOT;
+            default:
+                return PS_SOLID;
+        }
+    }
+
     void paintBorders(const CRect& rect, const ResolvedFormat& format) {
         for (int edge = 0; edge < 4; ++edge) {
             const BorderLine& border = format.borders[static_cast<size_t>(edge)];
             if (border.style == BorderStyle::None)
                 continue;
-            const int pen = border.style == BorderStyle::Dashed   ? PS_DASH
-                            : border.style == BorderStyle::Dotted ? PS_DOT
-                                                                  : PS_SOLID;
+            const int pen = penOf(border.style);
             const int passes = border.style == BorderStyle::Double ? 2 : 1;
             for (int pass = 0; pass < passes; ++pass) {
                 const int in = pass * 2;

@@ -60,6 +60,10 @@ bool isValidBackColorStyle(int style) {
     return style >= kBackColorOverGrid && style <= kBackColorVerticalGrid;
 }
 
+bool isValidGridType(int type) {
+    return type >= 0 && (type & ~kGridTypeBits) == 0;
+}
+
 bool isValidTextTip(const TextTip& tip) {
     return tip.mode >= 0 && tip.mode <= 2 && tip.delay >= 0 && tip.delay <= 10000 &&
            tip.font.height >= 1 && tip.font.height <= kMaxFontHeight && tip.font.weight >= 1 &&

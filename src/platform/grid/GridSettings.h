@@ -66,6 +66,14 @@ inline constexpr int kBackColorUnderGrid = 1;
 inline constexpr int kBackColorHorizontalGrid = 2;
 inline constexpr int kBackColorVerticalGrid = 3;
 
+// Grid type: which grid lines are drawn between body cells (while option 1 is
+// on), as bits: 1 horizontal lines, 2 vertical lines, 4 solid lines (without
+// it the lines are dotted). The default, 7, draws both kinds, solid.
+inline constexpr int kGridHorizontalLines = 1;
+inline constexpr int kGridVerticalLines = 2;
+inline constexpr int kGridSolidLines = 4;
+inline constexpr int kGridTypeBits = kGridHorizontalLines | kGridVerticalLines | kGridSolidLines;
+
 // Action keys: the keys of the grid's three keyboard actions.
 //   0 clear: empties the selected cells that are not locked (default Delete)
 //   1 edit: starts editing the active cell, caret at the end (default F2)
@@ -107,6 +115,8 @@ struct GridSettings {
     Color selectionBackground = 0xD77800;  // blue
     Color selectionForeground = 0xFFFFFF;
     int backColorStyle = kBackColorOverGrid;
+    int gridType = kGridTypeBits;
+    Color gridColor = 0xE5D7D0;  // pale blue-grey
     std::array<ActionKey, kActionCount> actionKeys;
     TextTip textTip;
     // 0: notes are not shown; 1: a cell with a note shows a small red mark in
@@ -122,6 +132,7 @@ bool isKnownOption(int index);
 // The bounds the setters of the grid's interface check.
 bool isValidAppearance(int appearance);
 bool isValidBackColorStyle(int style);
+bool isValidGridType(int type);
 bool isValidTextTip(const TextTip& tip);
 bool isValidNoteIndicator(int mode);
 

@@ -13,7 +13,7 @@ constexpr unsigned kEdgeBits[4] = {SS_BORDER_LEFT, SS_BORDER_RIGHT, SS_BORDER_TO
                                    SS_BORDER_BOTTOM};
 constexpr unsigned kAllBorderBits =
     SS_BORDER_LEFT | SS_BORDER_RIGHT | SS_BORDER_TOP | SS_BORDER_BOTTOM | SS_BORDER_OUTLINE;
-constexpr int kLastBorderStyle = static_cast<int>(grid::BorderStyle::Double);
+constexpr int kLastBorderStyle = static_cast<int>(grid::BorderStyle::DashDotDot);
 
 grid::CellFormat fontPatch(const SS_FONT& font) {
     grid::CellFormat patch;

@@ -47,7 +47,8 @@ inline constexpr unsigned SS_BORDER_RIGHT = 2;
 inline constexpr unsigned SS_BORDER_TOP = 4;
 inline constexpr unsigned SS_BORDER_BOTTOM = 8;
 inline constexpr unsigned SS_BORDER_OUTLINE = 16;
-// Style 0 none (removes the edge), 1 solid, 2 dashed, 3 dotted, 4 double.
+// Style 0 none (removes the edge), 1 solid, 2 dashed, 3 dotted, 4 double,
+// 5 dash-dot, 6 dash-dot-dot.
 // Refused for other styles, no edge bits, or bits beyond these.
 BOOL SSSetBorder(HWND window, SS_COORD column, SS_COORD row, unsigned edges, int style,
                  COLORREF color);

@@ -74,6 +74,29 @@ int SSGetBackColorStyle(HWND window) {
     return grid ? grid->settings().backColorStyle : -1;
 }
 
+BOOL SSSetGridType(HWND window, int type) {
+    return changeSettings(window, grid::isValidGridType(type),
+                          [&](grid::GridSettings& s) { s.gridType = type; });
+}
+
+int SSGetGridType(HWND window) {
+    const GridControl* grid = grid::gridOf(window);
+    return grid ? grid->settings().gridType : -1;
+}
+
+BOOL SSSetGridColor(HWND window, COLORREF color) {
+    return changeSettings(window, true,
+                          [&](grid::GridSettings& s) { s.gridColor = color & 0xFFFFFF; });
+}
+
+BOOL SSGetGridColor(HWND window, COLORREF& color) {
+    const GridControl* grid = grid::gridOf(window);
+    if (!grid)
+        return 0;
+    color = grid->settings().gridColor;
+    return 1;
+}
+
 BOOL SSSetActionKey(HWND window, int action, BOOL shift, BOOL control, int virtualKey) {
     const bool valid = action >= 0 && action < grid::kActionCount && virtualKey >= 0 &&
                        virtualKey <= kLargestVirtualKey;

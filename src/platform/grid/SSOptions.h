@@ -17,6 +17,13 @@ int SSGetAppearance(HWND window);
 // The colours of the selected block; SS_COLOR_UNCHANGED leaves one as it is.
 BOOL SSSetSelColor(HWND window, COLORREF background, COLORREF foreground);
 BOOL SSGetSelColor(HWND window, COLORREF& background, COLORREF& foreground);
+// The grid lines between body cells: a combination of the bits of
+// GridSettings.h (1 horizontal, 2 vertical, 4 solid); other bits refused.
+BOOL SSSetGridType(HWND window, int type);
+int SSGetGridType(HWND window);
+// The colour of the grid lines.
+BOOL SSSetGridColor(HWND window, COLORREF color);
+BOOL SSGetGridColor(HWND window, COLORREF& color);
 // 0..3 (GridSettings.h); others refused.
 BOOL SSSetBackColorStyle(HWND window, int style);
 int SSGetBackColorStyle(HWND window);

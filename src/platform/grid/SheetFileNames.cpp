@@ -26,11 +26,13 @@ constexpr NameTable<VerticalAlign, 4> kVertical{{{VerticalAlign::Default, L"defa
                                                  {VerticalAlign::Top, L"top"},
                                                  {VerticalAlign::Center, L"center"},
                                                  {VerticalAlign::Bottom, L"bottom"}}};
-constexpr NameTable<BorderStyle, 5> kBorderStyles{{{BorderStyle::None, L"none"},
+constexpr NameTable<BorderStyle, 7> kBorderStyles{{{BorderStyle::None, L"none"},
                                                    {BorderStyle::Solid, L"solid"},
                                                    {BorderStyle::Dashed, L"dashed"},
                                                    {BorderStyle::Dotted, L"dotted"},
-                                                   {BorderStyle::Double, L"double"}}};
+                                                   {BorderStyle::Double, L"double"},
+                                                   {BorderStyle::DashDot, L"dashdot"},
+                                                   {BorderStyle::DashDotDot, L"dashdotdot"}}};
 constexpr std::array<std::wstring_view, 4> kEdgeKeys{L"left", L"right", L"top", L"bottom"};
 
 template <typename Enum, size_t N>

@@ -217,5 +217,24 @@ TEST_F(GridWindowTest, TheRendererDrawsHeadersCellsAndControls) {
     }
 }
 
+TEST_F(GridWindowTest, GridLinesFollowTheGridTypeAndColour) {
+    const auto countLines = [&](const char* colour) {
+        const std::string svg = render::renderWindowSvg(parent.m_hWnd);
+        size_t count = 0;
+        for (size_t at = svg.find(colour); at != std::string::npos; at = svg.find(colour, at + 1))
+            ++count;
+        return count;
+    };
+    ASSERT_TRUE(SSSetGridColor(window, RGB(50, 50, 50)));
+    const size_t both = countLines("#323232");
+    ASSERT_GT(both, 0u);
+    SSSetGridType(window, kGridHorizontalLines | kGridSolidLines);
+    const size_t horizontal = countLines("#323232");
+    EXPECT_GT(horizontal, 0u);
+    EXPECT_LT(horizontal, both);
+    SSSetBool(window, kOptionGridLines, 0);
+    EXPECT_EQ(countLines("#323232"), 0u) << "option 1 switches every grid line off";
+}
+
 }  // namespace
 }  // namespace grid

@@ -366,6 +366,15 @@ TEST_F(SSInterfaceTest, WindowSettings) {
     EXPECT_TRUE(SSSetBackColorStyle(window, 1));
     EXPECT_FALSE(SSSetBackColorStyle(window, 4));
     EXPECT_EQ(SSGetBackColorStyle(window), 1);
+    EXPECT_EQ(SSGetGridType(window), 7);
+    EXPECT_TRUE(SSSetGridType(window, 1));
+    EXPECT_FALSE(SSSetGridType(window, 8));
+    EXPECT_FALSE(SSSetGridType(window, -1));
+    EXPECT_EQ(SSGetGridType(window), 1);
+    EXPECT_TRUE(SSSetGridColor(window, RGB(50, 50, 50)));
+    COLORREF gridColor = 0;
+    ASSERT_TRUE(SSGetGridColor(window, gridColor));
+    EXPECT_EQ(gridColor, RGB(50, 50, 50));
     EXPECT_TRUE(SSSetCellNoteIndicator(window, 0));
     EXPECT_FALSE(SSSetCellNoteIndicator(window, 2));
     EXPECT_EQ(SSGetCellNoteIndicator(window), 0);
@@ -426,7 +435,11 @@ TEST_F(SSInterfaceTest, BordersPerCellAndAsOutline) {
     SSGetBorder(window, 3, 3, SS_BORDER_BOTTOM, style, color);
     EXPECT_EQ(style, 0);
     EXPECT_FALSE(SSSetBorder(window, 1, 1, 0, 1, 0));
-    EXPECT_FALSE(SSSetBorder(window, 1, 1, SS_BORDER_LEFT, 5, 0));
+    EXPECT_FALSE(SSSetBorder(window, 1, 1, SS_BORDER_LEFT, 7, 0));
+    EXPECT_FALSE(SSSetBorder(window, 1, 1, SS_BORDER_LEFT, -1, 0));
+    ASSERT_TRUE(SSSetBorder(window, 1, 1, SS_BORDER_RIGHT | SS_BORDER_OUTLINE, 6, 0));
+    SSGetBorder(window, 1, 1, SS_BORDER_LEFT, style, color);
+    EXPECT_EQ(style, 6) << "the outline of one cell is its four edges";
     EXPECT_FALSE(SSSetBorder(window, 1, 1, 32, 1, 0));
 }
 

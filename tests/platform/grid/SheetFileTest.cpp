@@ -70,6 +70,7 @@ Sheet richSheet() {
                           f.foreground = 0x0000FF;
                           f.borders[kEdgeLeft] = BorderLine{BorderStyle::Solid, 0x123456};
                           f.borders[kEdgeBottom] = BorderLine{BorderStyle::Double, 0};
+                          f.borders[kEdgeTop] = BorderLine{BorderStyle::DashDotDot, 0x654321};
                       }));
     sheet.applyFormat(Block{7, 7, 7, 7}, formatWith([](CellFormat& f) {
                           f.type = *makeStaticTextType(kStyleWordWrap);

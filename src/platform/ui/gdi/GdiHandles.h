@@ -30,6 +30,8 @@ inline constexpr int NULL_PEN = 8;
 inline constexpr int PS_SOLID = 0;
 inline constexpr int PS_DASH = 1;
 inline constexpr int PS_DOT = 2;
+inline constexpr int PS_DASHDOT = 3;
+inline constexpr int PS_DASHDOTDOT = 4;
 inline constexpr int PS_NULL = 5;
 
 // System colours.
