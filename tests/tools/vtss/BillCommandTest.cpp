@@ -3,28 +3,19 @@
 // print variables, and bad input.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
+#include "CliRun.h"
 #include "platform/core/Tvx_String.h"
 #include "platform/grid/SheetFile.h"
 #include "sheeteditor/VtSSSettings.h"
 #include "support/TempDir.h"
-#include "tools/vtss/Cli.h"
 
 namespace vtss {
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using clitest::Outcome;
 
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
+Outcome run(const std::vector<std::string>& args) {
+    return clitest::runVtss(args);
 }
 
 grid::Sheet loadBill(const std::string& path) {

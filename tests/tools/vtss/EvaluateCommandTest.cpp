@@ -4,26 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
-#include <sstream>
 
+#include "CliRun.h"
 #include "support/TempDir.h"
-#include "tools/vtss/Cli.h"
 
 namespace vtss {
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using clitest::Outcome;
 
 Outcome run(std::vector<std::string> args) {
     args.insert(args.begin(), "evaluate");
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
+    return clitest::runVtss(args);
 }
 
 const std::string kSample = VTSS_SAMPLE_LIBRARY_DIR;

@@ -1,27 +1,18 @@
 // `vtss sheet import|export|show|calc|read` driven through the command line entry point.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include <nlohmann/json.hpp>
 
+#include "CliRun.h"
 #include "support/TempDir.h"
-#include "tools/vtss/Cli.h"
 
 namespace vtss {
 namespace {
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using clitest::Outcome;
 
-Outcome run(std::vector<std::string> args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int code = runCli(args, out, err);
-    return {code, out.str(), err.str()};
+Outcome run(const std::vector<std::string>& args) {
+    return clitest::runVtss(args);
 }
 
 TEST(SheetCommandTest, ImportExportRoundTripsTheFields) {
