@@ -79,7 +79,7 @@ TEST(CFormulaLookUp, FindsTheValueByCellOrByKeyAndGivesItByTheCellType) {
          1,
          "2.5",
          {"Result is double: 2.500000"}},
-        {"a no-decimal number cell gives a whole number",
+        {"a no-decimal number cell, loaded from 2.5, gives the whole number 2",
          "FROMTABLE(\"{T}\",B2)",
          1,
          "2",

@@ -35,7 +35,7 @@ std::string sizeTable() {
            "cell 3 1 text=\"small\"\n"
            "cell 4 1 number=1.75 format=1\n"
            "cell 1 2 text=\"M16\"\n"
-           "cell 2 2 number=2.4 format=2\n"
+           "cell 2 2 number=2.5 format=2\n"
            "cell 3 2 text=\"medium\"\n"
            "cell 1 3 text=\"M20\"\n"
            "cell 3 3 text=\"first\"\n"

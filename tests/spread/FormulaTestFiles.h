@@ -17,7 +17,7 @@ std::string callingSheet(const std::string& formula, const std::string& moreCell
 
 // The table of sizes: header row Size, Weight, Name, Pitch; rows
 //   M12  2.5 (2 decimals)  small   1.75
-//   M16  2.4 (0 decimals)  medium
+//   M16  2.5 (0 decimals, so read as 2)  medium
 //   M20                    first
 //   M20                    second
 std::string sizeTable();

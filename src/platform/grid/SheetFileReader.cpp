@@ -9,6 +9,7 @@
 #include "platform/core/FileBytes.h"
 #include "platform/core/ParsedFileCache.h"
 #include "platform/core/Unicode.h"
+#include "platform/grid/CellText.h"
 #include "platform/grid/CellType.h"
 #include "platform/grid/GridLimits.h"
 #include "platform/grid/SheetFile.h"
@@ -121,6 +122,7 @@ class SheetReader {
         if (!ended)
             fail("the file ends without 'end'");
         finishSelection();
+        storeNumbersByCellType();
         sheet_.setChanged(false);
         return std::move(sheet_);
     }
@@ -459,6 +461,28 @@ class SheetReader {
             sheet_.setNote(c, r, note->value);
         if (format)
             sheet_.setCellFormat(c, r, formatNumbered(format->value));
+    }
+
+    // A number read into a number cell is stored as a number written into that
+    // cell is (rounded to its decimals, a whole-number cell cutting the
+    // fraction off), so a loaded sheet and a typed one agree. A number the
+    // cell's range refuses stays in the cell as its text (the shortest form
+    // that reads back as the same number), so that nothing is lost. Done once the whole file is
+    // read, because a cell's type may come from a column or row line below it.
+    void storeNumbersByCellType() {
+        std::vector<std::pair<CellKey, CellValue>> stored;
+        for (const auto& [key, cell] : sheet_.cells()) {
+            if (!cell.formula.empty() || cell.value.kind() != CellValue::Kind::Number)
+                continue;
+            const CellType type = sheet_.cellType(key.column, key.row);
+            if (type.kind != CellKind::Number)
+                continue;
+            const double number = cell.value.asNumber();
+            stored.emplace_back(
+                key, readCellNumber(type, number).value_or(CellValue::text(formatNumber(number))));
+        }
+        for (const auto& [key, value] : stored)
+            sheet_.setValue(key.column, key.row, value);
     }
 
     void readSpan(const ParsedLine& line) {

@@ -161,6 +161,66 @@ TEST(SheetFileTest, HandWrittenFileReads) {
     EXPECT_EQ(sheet.spanAt(2, 3), (Span{1, 3, 2, 1}));
 }
 
+struct LoadedNumberCase {
+    const char* name;
+    std::string format;  // the cell's format line, or "" for a cell without type
+    std::string number;
+    bool typeBelowCell;  // the type comes from a column line after the cell line
+    CellValue expected;
+};
+
+TEST(SheetFileTest, NumberCellsStoreLoadedNumbersAsWrittenOnes) {
+    const LoadedNumberCase cases[] = {
+        {"whole-number cell cuts the fraction", "type=number decimals=0", "2.5", false,
+         CellValue::number(2)},
+        {"whole-number cell cuts towards zero", "type=number decimals=0", "-2.7", false,
+         CellValue::number(-2)},
+        {"two decimals round half away from zero", "type=number decimals=2", "2.125", false,
+         CellValue::number(2.13)},
+        {"type from a column line below the cell", "type=number decimals=0", "7.9", true,
+         CellValue::number(7)},
+        {"a number beyond the range stays as text", "type=number decimals=0", "1e20", false,
+         CellValue::text(L"1e+20")},
+        {"a number below the cell's minimum stays as text",
+         "type=number decimals=1 minimum=0 maximum=10", "-0.5", false, CellValue::text(L"-0.5")},
+        {"a cell without type keeps the fraction", "", "2.5", false, CellValue::number(2.5)},
+    };
+    for (const LoadedNumberCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string formatLine = c.format.empty() ? "" : "format 1 " + c.format + "\n";
+        const std::string columnLine = c.format.empty() ? "" : "column 1 format=1\n";
+        const std::string cellLine = "cell 1 1 number=" + c.number + "\n";
+        const std::string text = "vtss-sheet 1\nsize 2 2\n" + formatLine +
+                                 (c.typeBelowCell ? cellLine + columnLine : columnLine + cellLine) +
+                                 "end\n";
+        Sheet loaded;
+        SheetFileError error;
+        ASSERT_TRUE(readSheetText(text, loaded, error))
+            << "line " << error.line << ": " << error.message;
+        EXPECT_EQ(loaded.value(1, 1), c.expected);
+        EXPECT_FALSE(loaded.changed());
+
+        // Writing the same number into the same cell gives the same value,
+        // except where the cell refuses it.
+        Sheet typed = loaded;
+        if (typed.setNumber(1, 1, std::stod(c.number)))
+            EXPECT_EQ(typed.value(1, 1), loaded.value(1, 1));
+        else
+            EXPECT_EQ(loaded.value(1, 1).kind(), CellValue::Kind::Text);
+    }
+}
+
+TEST(SheetFileTest, FormulaResultsInNumberCellsKeepTheirFraction) {
+    const std::string text =
+        "vtss-sheet 1\nsize 2 2\nformat 1 type=number decimals=0\n"
+        "cell 1 1 number=2.5 formula=\"5/2\" format=1\nend\n";
+    Sheet loaded;
+    SheetFileError error;
+    ASSERT_TRUE(readSheetText(text, loaded, error));
+    EXPECT_EQ(loaded.value(1, 1), CellValue::number(2.5));
+    EXPECT_EQ(loaded.formula(1, 1), L"5/2");
+}
+
 struct MalformedCase {
     const char* name;
     std::string text;
