@@ -36,6 +36,7 @@
 #include "platform/grid/CellType.h"
 #include "platform/grid/CellValue.h"
 #include "platform/grid/SpanSet.h"
+#include "platform/grid/formula/parser/ReferenceRewriter.h"
 
 namespace grid {
 
@@ -184,7 +185,10 @@ class Sheet {
     // Delete removes the line and pulls the later ones back; the last line
     // becomes empty. Counts stay. Cells, tags, settings and spans move along; a
     // span grows (shrinks) when the line is inserted (deleted) inside it.
-    // Positions: 1..count.
+    // Positions: 1..count. Formulas follow the cells they refer to (see
+    // SheetFormulas.h): references shift with their lines, ranges widen or
+    // shrink, and a reference to a deleted cell (or one that fell off the
+    // end) becomes #REF!.
     bool insertRow(int row);
     bool deleteRow(int row);
     bool insertColumn(int column);
@@ -194,7 +198,9 @@ class Sheet {
     // wholly inside the source go along, spans touching the destination are
     // dropped. A dimension that is "all" stays all (its destination is
     // ignored) and carries the column or row settings along. Both blocks must
-    // lie inside the sheet; the whole sheet cannot be copied.
+    // lie inside the sheet; the whole sheet cannot be copied. A copied
+    // formula's relative references shift by the offset; moving makes every
+    // reference to the moved cells follow them (see SheetFormulas.h).
     bool copyBlock(const Block& source, int column, int row);
     bool moveBlock(const Block& source, int column, int row);
     bool clearBlock(const Block& block, ClearScope scope);
@@ -244,6 +250,10 @@ class Sheet {
     void truncate(Axis axis, int newCount);
     void keepActiveInside();
     bool transferBlock(const Block& source, int column, int row, bool move);
+    // Rewrites the references of one cell's formula (of every formula) by the
+    // map; a formula text that does not parse is left as it is.
+    static void adjustFormula(Cell& cell, const formula::ReferenceMap& map);
+    void adjustFormulaReferences(const formula::ReferenceMap& map);
 
     int columns_ = 0;
     int rows_ = 0;

@@ -8,8 +8,24 @@
 // cell's formula and makes its dependents stale; a change of size or layout
 // (rows inserted, blocks moved, a new sheet loaded) rebuilds the engine from the
 // formula texts the sheet holds, keeping the custom functions, the reference
-// style and the automatic recalculation option. Formula texts are not adjusted
-// when rows or columns move: a formula keeps the references it was written with.
+// style and the automatic recalculation option.
+//
+// Formulas follow the cells they refer to, as in any spreadsheet; the sheet
+// rewrites their texts (Sheet.h, formula/ReferenceEdits.h) before the engine
+// is rebuilt from them:
+// - inserting rows or columns moves every reference (relative or absolute) to
+//   a line at or after the insertion, and widens a range spanning it; the
+//   last lines, which fall off the sheet's end, count as deleted;
+// - deleting rows or columns moves references after them back, shrinks a
+//   range spanning them, and turns a reference to a deleted cell (a range of
+//   deleted cells) into #REF!, in the text and as the cell's value;
+// - moving a block moves its formulas, and every reference wholly inside the
+//   block follows it; a reference wholly inside the overwritten destination
+//   becomes #REF!;
+// - copying a block shifts the relative parts of the copied formulas'
+//   references by the offset, keeps the absolute parts, and makes a reference
+//   pushed off the sheet #REF!.
+// The clipboard carries value texts, not formulas: a paste writes values.
 #pragma once
 
 #include <memory>

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/grid/formula/ReferenceEdits.h"
+
 namespace grid {
 namespace {
 
@@ -51,6 +53,20 @@ bool Sheet::shiftLines(Axis axis, int position, int delta) {
     if (position < 1 || position > total)
         return false;
     const bool columns = axis == Axis::Columns;
+    const formula::LineAxis along = columns ? formula::LineAxis::Columns : formula::LineAxis::Rows;
+    if (delta > 0) {
+        // The last lines fall off the sheet's end: references to them go as
+        // if those lines were deleted before the insertion.
+        adjustFormulaReferences([&](const formula::ReferenceParts& reference) {
+            const auto kept =
+                formula::afterLinesDeleted(reference, along, total - delta + 1, delta);
+            return kept ? formula::afterLinesInserted(*kept, along, position, delta) : kept;
+        });
+    } else {
+        adjustFormulaReferences([&](const formula::ReferenceParts& reference) {
+            return formula::afterLinesDeleted(reference, along, position, -delta);
+        });
+    }
 
     std::map<CellKey, Cell> shifted;
     for (auto& [key, cell] : cells_) {
@@ -190,11 +206,31 @@ bool Sheet::transferBlock(const Block& source, int column, int row, bool move) {
     if (!contains(target))
         return false;
 
+    if (move) {
+        // References to the moved cells follow them, wherever the formula is.
+        const formula::Area moved{
+            source.allColumns ? 1 : source.firstColumn, source.allRows ? 1 : source.firstRow,
+            source.allColumns ? formula::kMaxReferenceColumn : source.lastColumn,
+            source.allRows ? formula::kMaxReferenceRow : source.lastRow};
+        adjustFormulaReferences([&](const formula::ReferenceParts& reference) {
+            return formula::afterBlockMoved(reference, moved, columnOffset, rowOffset);
+        });
+    }
+
     // Take everything out of the source first: the blocks may overlap.
     std::vector<std::pair<CellKey, Cell>> cells;
     for (const auto& [key, cell] : cells_) {
         if (source.contains(key.column, key.row)) {
             cells.emplace_back(CellKey{key.row + rowOffset, key.column + columnOffset}, cell);
+        }
+    }
+    if (!move) {
+        // A copied formula's relative references keep pointing the same way.
+        for (auto& [key, cell] : cells) {
+            adjustFormula(cell, [&](const formula::ReferenceParts& reference) {
+                return formula::afterFormulaCopied(reference, columnOffset, rowOffset, columns_,
+                                                   rows_);
+            });
         }
     }
     std::vector<Span> spans;

@@ -157,10 +157,11 @@ TEST_F(SSFormulasTest, FormulasFollowLoadsAndLayoutChanges) {
     SSSetValue(window, 1, 1, L"x");
     SSSetFormula(window, 2, 1, L"JOIN(A1)&\"!\"", TRUE);
     // A new row moves the cells; the function is still known, and the formula
-    // keeps the references it was written with.
+    // follows the cell it refers to.
     ASSERT_TRUE(SSInsRow(window, 1));
-    EXPECT_EQ(formula(2, 2), Tvx_String(L"JOIN(A1)&\"!\""));
-    SSSetValue(window, 1, 1, L"y");
+    EXPECT_EQ(formula(2, 2), Tvx_String(L"JOIN(A2)&\"!\""));
+    EXPECT_EQ(value(2, 2), Tvx_String(L"x!"));
+    SSSetValue(window, 1, 2, L"y");
     EXPECT_EQ(value(2, 2), Tvx_String(L"y!"));
 
     testsupport::TempDir dir;
@@ -168,9 +169,9 @@ TEST_F(SSFormulasTest, FormulasFollowLoadsAndLayoutChanges) {
     ASSERT_TRUE(SSSaveToFile(window, path, FALSE));
     SSSetValue(window, 2, 2, L"gone");
     ASSERT_TRUE(SSLoadFromFile(window, path));
-    EXPECT_EQ(formula(2, 2), Tvx_String(L"JOIN(A1)&\"!\""));
+    EXPECT_EQ(formula(2, 2), Tvx_String(L"JOIN(A2)&\"!\""));
     EXPECT_EQ(value(2, 2), Tvx_String(L"y!")) << "the saved result until computed";
-    SSSetValue(window, 1, 1, L"z");
+    SSSetValue(window, 1, 2, L"z");
     EXPECT_EQ(value(2, 2), Tvx_String(L"z!"));
 }
 

@@ -103,6 +103,7 @@ class Formula {
 
   private:
     friend class Parser;
+    friend class ReferenceRewriter;
     std::vector<Node> nodes_;
     std::vector<std::wstring> pool_;
     std::vector<Area> references_;
