@@ -1,5 +1,6 @@
-// Fuzzes the formula parser, printer and evaluator: any bytes become formula
-// text, parsed in both reference styles, printed back, re-parsed and computed
+// Fuzzes the formula parser, printer, reference rewriter and evaluator: any
+// bytes become formula text, parsed in both reference styles, printed back
+// (also with references moved by structural edits), re-parsed and computed
 // on a small sheet with a custom function, all without crashing or hanging.
 #include <cstdint>
 #include <string>
@@ -8,8 +9,10 @@
 #include "platform/core/Unicode.h"
 #include "platform/grid/formula/CellSource.h"
 #include "platform/grid/formula/FormulaEngine.h"
+#include "platform/grid/formula/ReferenceEdits.h"
 #include "platform/grid/formula/parser/FormulaPrinter.h"
 #include "platform/grid/formula/parser/Parser.h"
+#include "platform/grid/formula/parser/ReferenceRewriter.h"
 
 namespace {
 
@@ -45,6 +48,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         // What the printer writes must parse again.
         if (!formula::parseFormula(printed, 4, 4, style))
             __builtin_trap();
+        // So must the formula with its references moved by structural edits.
+        const formula::ReferenceMap edits[] = {
+            [](const formula::ReferenceParts& r) {
+                return formula::afterLinesDeleted(r, formula::LineAxis::Rows, 2, 3);
+            },
+            [](const formula::ReferenceParts& r) {
+                return formula::afterLinesInserted(r, formula::LineAxis::Columns, 1, 2);
+            },
+            [](const formula::ReferenceParts& r) {
+                return formula::afterBlockMoved(r, formula::Area{1, 1, 3, 3}, 2, -1);
+            },
+            [](const formula::ReferenceParts& r) {
+                return formula::afterFormulaCopied(r, -3, 5, 8, 8);
+            },
+        };
+        for (const formula::ReferenceMap& edit : edits) {
+            const formula::Formula moved = formula::rewriteReferences(*parsed, edit);
+            if (!formula::parseFormula(formula::printFormula(moved, 4, 4, style), 4, 4, style))
+                __builtin_trap();
+        }
     }
     FuzzSheet sheet;
     formula::FormulaEngine engine(sheet);

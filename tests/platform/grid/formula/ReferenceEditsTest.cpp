@@ -55,6 +55,7 @@ TEST(ReferenceEditsTest, InsertedColumnsShiftReferencesAtOrAfterThem) {
         {"range across", L"SUM(A1:C3)", L"SUM(A1:D3)"},
         {"rows untouched", L"A2:A9", L"A2:A9"},
         {"past Z", L"Z1", L"AA1"},
+        {"past the last column a reference can name", L"ZZZ1+ZZY1", L"#REF!+ZZZ1"},
     };
     expectAll(std::begin(cases), std::end(cases), [](const ReferenceParts& reference) {
         return afterLinesInserted(reference, LineAxis::Columns, 2, 1);

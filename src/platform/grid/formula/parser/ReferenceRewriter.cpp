@@ -25,6 +25,12 @@ void order(int& first, int& last, std::uint8_t& absolute, std::uint8_t firstFlag
     absolute |= lastAbsolute ? firstFlag : 0;
 }
 
+// True when a reference to the area can be written in formula text.
+bool canBeWritten(const Area& area) {
+    return area.lastColumn <= kMaxReferenceColumn && area.lastRow <= kMaxReferenceRow &&
+           area.firstColumn <= kMaxReferenceColumn && area.firstRow <= kMaxReferenceRow;
+}
+
 }  // namespace
 
 // Reaches into the formula's nodes (a friend of Formula).
@@ -53,6 +59,8 @@ Formula ReferenceRewriter::rewrite(const Formula& formula, const ReferenceMap& m
                              : static_cast<std::uint8_t>((node.detail & kFirstFlags) |
                                                          ((node.detail & kFirstFlags) << 2));
         std::optional<ReferenceParts> mapped = map(parts);
+        if (mapped && !canBeWritten(mapped->area))
+            mapped.reset();
         if (!mapped) {
             // Same size in the node array: the tree's layout is unchanged.
             const std::uint32_t size = node.size;

@@ -5,9 +5,11 @@
 // cells it names and which of its parts are absolute) and returns where it
 // points now, or nothing when the cells it named are gone: the reference is
 // then replaced by the error #REF!, which prints as "#REF!" and evaluates to
-// #REF!. A range whose corners cross after the map is put back in order, each
-// part keeping its absolute flag. Names, texts and every other node stay as
-// they are, and a formula too deep to evaluate is left unchanged.
+// #REF!. So is a reference the map pushes past the last column or row a
+// reference can name (kMaxReferenceColumn, kMaxReferenceRow). A range whose
+// corners cross after the map is put back in order, each part keeping its
+// absolute flag. Names, texts and every other node stay as they are, and a
+// formula too deep to evaluate is left unchanged.
 #pragma once
 
 #include <cstdint>
