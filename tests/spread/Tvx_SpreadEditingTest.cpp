@@ -61,6 +61,27 @@ TEST_F(SpreadEditingTest, InsertInsideCopiesTheLinePushedOn) {
     EXPECT_TRUE(sheet.GetBool(grid::kOptionRedraw));
 }
 
+TEST_F(SpreadEditingTest, InsertedAndDeletedRowsKeepFormulasOnTheirCells) {
+    for (int r = 1; r <= 3; ++r)
+        sheet.SetValue(1, r, Tvx_String(r));
+    ASSERT_TRUE(sheet.SetFormula(2, 2, L"A2*10", TRUE));
+    ASSERT_TRUE(sheet.SetFormula(2, 3, L"SUM(A1:A3)", TRUE));
+    auto formula = [&](int r) {
+        Tvx_String text;
+        sheet.GetFormula(2, r, text);
+        return text.str();
+    };
+    // The new row 2 is a copy of the row pushed on: its formula refers to its own row.
+    ASSERT_TRUE(sheet.insertRow(2, false, true));
+    EXPECT_EQ(formula(2), L"A2*10");
+    EXPECT_EQ(formula(3), L"A3*10");
+    EXPECT_EQ(formula(4), L"SUM(A1:A4)");
+    EXPECT_EQ(column(2), (Tvx_StringArray{L"b1", L"20", L"20", L"8"}));
+    ASSERT_TRUE(sheet.deleteRow(1));
+    EXPECT_EQ(formula(3), L"SUM(A1:A3)");
+    EXPECT_EQ(column(2), (Tvx_StringArray{L"20", L"20", L"7"}));
+}
+
 TEST_F(SpreadEditingTest, InsertWithPromptWritesTheHeaderText) {
     ui::ScriptedUser user;
     user.onDialog(Tvx_DlgPromptString::kTemplateId)
