@@ -1,10 +1,13 @@
-// Sheet files and CSV: loading and saving a sheet of 10,000 filled cells.
+// Sheet files and CSV: loading and saving a sheet of 10,000 filled cells;
+// inserting and deleting a row of such a sheet, whose formulas follow.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "platform/grid/Csv.h"
 #include "platform/grid/SheetFile.h"
+#include "platform/grid/SheetFormulas.h"
 
 namespace {
 
@@ -102,5 +105,20 @@ void exportCsv(benchmark::State& state) {
         benchmark::DoNotOptimize(grid::exportCsv(sheet, true));
 }
 BENCHMARK(exportCsv)->Unit(benchmark::kMillisecond);
+
+// A row inserted in the middle and deleted again: every formula's references
+// rewritten twice; with the engine attached, it is rebuilt after each edit.
+void insertAndDeleteRow(benchmark::State& state) {
+    grid::Sheet sheet = tenThousandCells();
+    sheet.setRowCount(101);  // the row falling off at the insertion is empty
+    std::unique_ptr<grid::SheetFormulas> formulas;
+    if (state.range(0) != 0)
+        formulas = std::make_unique<grid::SheetFormulas>(sheet);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(sheet.insertRow(50));
+        benchmark::DoNotOptimize(sheet.deleteRow(50));
+    }
+}
+BENCHMARK(insertAndDeleteRow)->Arg(0)->Arg(1)->ArgName("engine")->Unit(benchmark::kMillisecond);
 
 }  // namespace
