@@ -7,7 +7,8 @@
 // References are kept as the absolute cells they name (relative references were
 // resolved against the formula's cell when it was parsed), so a formula belongs
 // to the cell it was parsed for; moving it to another cell means printing it in
-// the R1C1 style and parsing that text for the new cell.
+// the R1C1 style and parsing that text for the new cell. When the cells it
+// refers to move, rewriteReferences (ReferenceRewriter.h) makes it follow them.
 //
 // Example: ROUND(A1*2,1) parsed for any cell is
 //   [0] Function ROUND, 2 arguments, size 5
