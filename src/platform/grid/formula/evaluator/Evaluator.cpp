@@ -256,7 +256,7 @@ std::optional<ErrorKind> Evaluator::prepareArgument(ArgumentKind kind, std::uint
 
 Value Evaluator::callFunction(std::uint32_t at) {
     const Node& node = formula_->nodes()[at];
-    const FunctionSpec& spec = functionAt(node.index);
+    const BuiltinFunction& function = functionAt(node.index);
     const std::size_t first = arguments_.size();
     const int count = node.argumentCount;
     std::uint32_t child = at + 1;
@@ -264,7 +264,7 @@ Value Evaluator::callFunction(std::uint32_t at) {
         // Nested calls made while preparing an argument leave the stack as they
         // found it, so each prepared argument lands at first + i.
         Argument argument;
-        if (const auto error = prepareArgument(spec.kindOf(i), child, argument)) {
+        if (const auto error = prepareArgument(function.kindOf(i), child, argument)) {
             arguments_.resize(first);
             return Value::error(*error);
         }
@@ -272,7 +272,7 @@ Value Evaluator::callFunction(std::uint32_t at) {
         child += formula_->nodes()[child].size;
     }
     FunctionCall call(*this, first, count);
-    Value result = spec.body(call);
+    Value result = function.body(call);
     arguments_.resize(first);
     return result;
 }

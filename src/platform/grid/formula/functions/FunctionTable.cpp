@@ -17,7 +17,7 @@ namespace f = functions;
 constexpr int kMany = kMaxArguments;
 
 // clang-format off
-const FunctionSpec kFunctions[] = {
+const BuiltinFunction kFunctions[] = {
     // name          min  max    argument kinds (the last repeats)              body
     {L"ABS",          1,  1,     {K::Number, K::Number, K::Number, K::Number},  f::abs},
     {L"ACOS",         1,  1,     {K::Number, K::Number, K::Number, K::Number},  f::acos},
@@ -100,15 +100,16 @@ std::optional<std::uint32_t> findFunction(std::wstring_view name) {
         c = upperCase(c);
     auto first = std::begin(kFunctions);
     auto last = std::end(kFunctions);
-    auto found = std::lower_bound(
-        first, last, upper,
-        [](const FunctionSpec& spec, const std::wstring& key) { return spec.name < key; });
+    auto found = std::lower_bound(first, last, upper,
+                                  [](const BuiltinFunction& function, const std::wstring& key) {
+                                      return function.name < key;
+                                  });
     if (found == last || found->name != upper)
         return std::nullopt;
     return static_cast<std::uint32_t>(found - first);
 }
 
-const FunctionSpec& functionAt(std::uint32_t id) {
+const BuiltinFunction& functionAt(std::uint32_t id) {
     assert(id < std::size(kFunctions) && "function id out of range");
     return kFunctions[id];
 }

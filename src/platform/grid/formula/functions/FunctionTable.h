@@ -35,7 +35,7 @@ using FunctionBody = Value (*)(FunctionCall& call);
 
 inline constexpr int kMaxArguments = 255;
 
-struct FunctionSpec {
+struct BuiltinFunction {
     std::wstring_view name;
     int minArguments;
     int maxArguments;
@@ -49,6 +49,6 @@ struct FunctionSpec {
 // The built-in function of this name (letter case ignored), or nothing.
 std::optional<std::uint32_t> findFunction(std::wstring_view name);
 // The function of an id that findFunction gave.
-const FunctionSpec& functionAt(std::uint32_t id);
+const BuiltinFunction& functionAt(std::uint32_t id);
 
 }  // namespace formula

@@ -362,13 +362,13 @@ std::optional<int> Parser::parseCall() {
     Node node;
     node.argumentCount = static_cast<std::uint16_t>(arguments);
     if (const auto id = findFunction(upper)) {
-        const FunctionSpec& spec = functionAt(*id);
-        if (arguments < spec.minArguments || arguments > spec.maxArguments) {
+        const BuiltinFunction& function = functionAt(*id);
+        if (arguments < function.minArguments || arguments > function.maxArguments) {
             std::wstring detail = upper + L" (";
-            detail += spec.minArguments == spec.maxArguments
-                          ? std::to_wstring(spec.minArguments)
-                          : std::to_wstring(spec.minArguments) + L" to " +
-                                std::to_wstring(spec.maxArguments);
+            detail += function.minArguments == function.maxArguments
+                          ? std::to_wstring(function.minArguments)
+                          : std::to_wstring(function.minArguments) + L" to " +
+                                std::to_wstring(function.maxArguments);
             detail += L" expected, " + std::to_wstring(arguments) + L" given)";
             return fail(ParseErrorCode::WrongArgumentCount, name.position, detail);
         }
