@@ -20,7 +20,8 @@ namespace vtss {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: vtss sheet import IN.csv OUT.vts           CSV (or TSV) into a sheet file\n"
+    "usage: vtss sheet import IN.csv OUT.vts           CSV (or TSV) into a sheet file, its\n"
+    "                                                  formulas computed\n"
     "       vtss sheet export IN.vts OUT.csv [--formulas]\n"
     "                                                  a sheet file's values as CSV\n"
     "       vtss sheet show IN.vts                     the sheet as a text table\n"
@@ -62,6 +63,13 @@ int write(const std::string& path, const std::string& bytes, std::ostream& err) 
     return kExitFailed;
 }
 
+// Computes every formula of the sheet, as a grid with automatic recalculation
+// does once they are typed in.
+void recalculate(grid::Sheet& sheet) {
+    grid::SheetFormulas formulas(sheet);
+    formulas.recalculateAll();
+}
+
 int importCommand(const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() != 3)
         return usageError(err, "sheet import takes IN.csv and OUT.vts");
@@ -76,6 +84,7 @@ int importCommand(const std::vector<std::string>& args, std::ostream& err) {
         err << "vtss: " << args[1] << ":" << error.line << ": " << error.message << "\n";
         return kExitUsage;
     }
+    recalculate(sheet);
     return write(args[2], grid::writeSheetText(sheet, grid::SheetFileContent::Everything), err);
 }
 
@@ -181,10 +190,7 @@ int calcCommand(const std::vector<std::string>& args, std::ostream& out, std::os
     grid::Sheet sheet;
     if (!loadSheet(args[1], sheet, err))
         return kExitUsage;
-    {
-        grid::SheetFormulas formulas(sheet);
-        formulas.recalculateAll();
-    }
+    recalculate(sheet);
     const std::string csv = grid::exportCsv(sheet, false);
     if (args.size() == 2) {
         out << csv;

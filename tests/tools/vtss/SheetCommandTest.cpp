@@ -28,8 +28,8 @@ TEST(SheetCommandTest, ImportExportRoundTripsTheFields) {
     EXPECT_EQ(dir.read("back.csv"), "Input,'007,=A1*2\n2.5,\"a, b\",\n");
     result = run({"sheet", "export", vts, back});
     ASSERT_EQ(result.code, kExitOk) << result.err;
-    EXPECT_EQ(dir.read("back.csv"), "Input,'007,\n2.5,\"a, b\",\n")
-        << "a formula not yet computed has an empty value";
+    EXPECT_EQ(dir.read("back.csv"), "Input,'007,#VALUE!\n2.5,\"a, b\",\n")
+        << "imported formulas are computed: text times two is an error value";
 }
 
 TEST(SheetCommandTest, ShowPrintsTheUsedPartAsATable) {
