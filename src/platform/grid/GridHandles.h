@@ -10,4 +10,9 @@ namespace grid {
 // destroyed); null for any other handle.
 GridControl* gridOf(HWND window);
 
+class GridWindow;
+// Called by a grid window as it is destroyed, so that gridOf keeps no pointer
+// to it; any other pointer (or null) is ignored.
+void forgetGridWindow(const GridWindow* window);
+
 }  // namespace grid

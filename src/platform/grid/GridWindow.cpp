@@ -48,6 +48,10 @@ GridWindow::GridWindow() {
     });
 }
 
+GridWindow::~GridWindow() {
+    forgetGridWindow(this);
+}
+
 void GridWindow::report(const GridEvent& event) {
     if (!m_hWnd)
         return;

@@ -24,6 +24,7 @@ inline constexpr const wchar_t* kGridWindowClass = L"fpUSpread70";
 class GridWindow : public CWnd {
   public:
     GridWindow();
+    ~GridWindow() override;
     GridControl& control() { return control_; }
 
   protected:

@@ -83,6 +83,28 @@ TEST_F(GridWindowTest, ADialogTemplateControlOfTheClassIsAGrid) {
     EXPECT_EQ(SSGetMaxRows(grid), -1) << "a destroyed grid's handle is unknown";
 }
 
+TEST_F(GridWindowTest, EachHandleFindsItsOwnGridWhenUsedInTurn) {
+    const HWND second = CreateWindowEx(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 10, 10, 300,
+                                       200, parent.m_hWnd, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_TRUE(SSSetMaxRows(second, 9));
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(SSGetMaxRows(window), 5);
+        EXPECT_EQ(SSGetMaxRows(second), 9);
+        EXPECT_NE(gridOf(window), gridOf(second));
+    }
+    EXPECT_EQ(gridOf(parent.m_hWnd), nullptr) << "a window of another class is no grid";
+    ::DestroyWindow(second);
+    EXPECT_EQ(gridOf(second), nullptr);
+    EXPECT_EQ(SSGetMaxRows(window), 5);
+    const HWND third = CreateWindowEx(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 10, 10, 300,
+                                      200, parent.m_hWnd, nullptr);
+    ASSERT_TRUE(SSSetMaxRows(third, 2));
+    EXPECT_EQ(SSGetMaxRows(third), 2);
+    EXPECT_EQ(SSGetMaxRows(window), 5);
+    EXPECT_EQ(gridOf(second), nullptr);
+}
+
 TEST_F(GridWindowTest, ClickingACheckCellReportsToTheParent) {
     SS_CELLTYPE check;
     SSSetTypeCheckBox(window, &check, 0, L"", L"", L"");
