@@ -29,6 +29,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 #include "platform/core/ErrorStatus.h"
 #include "platform/core/Tvx_String.h"
@@ -132,7 +133,14 @@ class VtCalcSS : public Tvx_Spread {
     // calculate runs; outside it the names are collected afresh each time.
     WordReplacer references_;
     bool referencesValid_ = false;
-    // The names and references references_ was built from (nothing: not built).
-    std::optional<Tvx_StringArray> referenceNames_;
-    Tvx_StringArray referenceTexts_;
+    // The name and cell of every variable cell, in list order, when
+    // references_ was built: the references follow from these alone, so while
+    // they stay the same the replacer is not built again (nothing: not built).
+    struct VariablePlace {
+        Tvx_String name;
+        int column = 0;
+        int row = 0;
+    };
+    bool variablePlacesUnchanged() const;
+    std::optional<std::vector<VariablePlace>> referencePlaces_;
 };

@@ -73,16 +73,31 @@ void VtCalcSS::collectReferences(Tvx_StringArray& names, Tvx_StringArray& refere
     gCalcCellGetVarCoords.end();
 }
 
+bool VtCalcSS::variablePlacesUnchanged() const {
+    if (!referencePlaces_ || referencePlaces_->size() != static_cast<size_t>(varCells_.length()))
+        return false;
+    for (int i = 0; i < varCells_.length(); ++i) {
+        const VariablePlace& kept = (*referencePlaces_)[static_cast<size_t>(i)];
+        const VtVarCell& cell = varCells_[i];
+        if (kept.column != cell.column || kept.row != cell.row || !(kept.name == cell.name))
+            return false;
+    }
+    return true;
+}
+
 void VtCalcSS::buildReferences() {
-    Tvx_StringArray names;
-    Tvx_StringArray references;
-    collectReferences(names, references);
-    // A window evaluates the same sheet again and again: the replacer built
-    // for the same names and references last time is the same replacer.
-    if (!referenceNames_ || *referenceNames_ != names || referenceTexts_ != references) {
+    // A window evaluates the same sheet again and again: while every variable
+    // keeps its name and cell, the replacer built last time is the same one.
+    if (!variablePlacesUnchanged()) {
+        Tvx_StringArray names;
+        Tvx_StringArray references;
+        collectReferences(names, references);
         references_ = WordReplacer(names, references, false);
-        referenceNames_ = std::move(names);
-        referenceTexts_ = std::move(references);
+        std::vector<VariablePlace> places;
+        places.reserve(static_cast<size_t>(varCells_.length()));
+        for (int i = 0; i < varCells_.length(); ++i)
+            places.push_back({varCells_[i].name, varCells_[i].column, varCells_[i].row});
+        referencePlaces_ = std::move(places);
     }
     referencesValid_ = true;
 }

@@ -81,6 +81,74 @@ TEST_F(EvaluationTest, WorkedExampleComputesRowByRowAndWritesTheMacro) {
     EXPECT_EQ(data.varCells.mapping().mode(), VtSSMapping::eModuleGroup);
 }
 
+TEST_F(EvaluationTest, EachEvaluationReplacesNamesByTheCellsOfItsOwnSheet) {
+    // One window runs these in turn; each sheet's equations must use the
+    // cells where that sheet declares its variables.
+    struct Case {
+        const char* what;
+        SheetRows rows;
+        const wchar_t* formula;  // of the cell A8
+    };
+    const Case cases[] = {
+        {"the first sheet",
+         {{"Input"},
+          {"Double Thickness"},
+          {"Output"},
+          {"Double Width"},
+          {"Local"},
+          {"Double Tmp"},
+          {"Calc"},
+          {"Width=Thickness+Tmp"}},
+         L"A2+A6"},
+        {"the same sheet again",
+         {{"Input"},
+          {"Double Thickness"},
+          {"Output"},
+          {"Double Width"},
+          {"Local"},
+          {"Double Tmp"},
+          {"Calc"},
+          {"Width=Thickness+Tmp"}},
+         L"A2+A6"},
+        {"a variable moved to another column",
+         {{"Input"},
+          {"Double Thickness"},
+          {"Output"},
+          {"Double Width"},
+          {"Local"},
+          {"", "Double Tmp"},
+          {"Calc"},
+          {"Width=Thickness+Tmp"}},
+         L"A2+B6"},
+        {"a variable renamed in the same cell",
+         {{"Input"},
+          {"Double Thickness"},
+          {"Output"},
+          {"Double Width"},
+          {"Local"},
+          {"", "Double Temp"},
+          {"Calc"},
+          {"Width=Thickness+Temp"}},
+         L"A2+B6"},
+        {"a name differing only in letter case",
+         {{"Input"},
+          {"Double Thickness"},
+          {"Output"},
+          {"Double Width"},
+          {"Local"},
+          {"Double TEMP"},
+          {"Calc"},
+          {"Width=Thickness+Temp"}},
+         L"A2+A6"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        VtDlgStandardsData data = block(writeSheet("Places.vts", c.rows));
+        ASSERT_TRUE(StartDlgStandardsSS(data));
+        EXPECT_EQ(cellText(1, 8, Tvx_Spread::kFormulaText), Tvx_String(c.formula));
+    }
+}
+
 TEST_F(EvaluationTest, SectionsSpanToTheNextHeaderInAnyOrder) {
     struct Case {
         const char* what;
