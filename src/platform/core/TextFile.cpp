@@ -38,12 +38,15 @@ ParsedFileCache<Tvx_StringArray>& textFiles() {
 
 }  // namespace
 
+std::shared_ptr<const Tvx_StringArray> readTextFileLines(const Tvx_String& path) {
+    return textFiles().get(path, [](std::string_view bytes) {
+        return std::make_shared<const Tvx_StringArray>(splitLines(unicode::decodeText(bytes)));
+    });
+}
+
 bool ObjectExportReadFile(const Tvx_String& path, Tvx_StringArray& lines) {
     lines.removeAll();
-    const std::shared_ptr<const Tvx_StringArray> read =
-        textFiles().get(path, [](std::string_view bytes) {
-            return std::make_shared<const Tvx_StringArray>(splitLines(unicode::decodeText(bytes)));
-        });
+    const std::shared_ptr<const Tvx_StringArray> read = readTextFileLines(path);
     if (!read)
         return false;
     lines = *read;

@@ -14,6 +14,8 @@
 // its own reads back as written.
 #pragma once
 
+#include <memory>
+
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
 
@@ -22,6 +24,11 @@
 // Files up to 1 MiB are kept as lines while unchanged on disk
 // (ParsedFileCache.h), so a file read again is copied, not decoded again.
 bool ObjectExportReadFile(const Tvx_String& path, Tvx_StringArray& lines);
+// The same lines without a copy: while a kept file is unchanged on disk every
+// call gives the same object, so a caller may keep what it derived from them
+// for as long as it gets that object again. Null when the file is missing or
+// cannot be read.
+std::shared_ptr<const Tvx_StringArray> readTextFileLines(const Tvx_String& path);
 // Forgets the files kept by ObjectExportReadFile.
 void clearTextFileCache();
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <optional>
 #include <variant>
 
@@ -303,6 +305,37 @@ TEST(StandardsFunctions, DataFilesAreReadOncePerEvaluation) {
     EXPECT_EQ(size(), 12.0);
     library.write("Connection Standards/Data/t.txt", "K\tthird\n");
     EXPECT_EQ(lookUp(), Tvx_String(L"third")) << "outside an evaluation nothing is kept";
+}
+
+TEST(StandardsFunctions, LookUpFilesKeptWhileUnchangedFollowTheirEdits) {
+    TempLibrary library;
+    const auto write = [&](std::string_view bytes, std::chrono::minutes age) {
+        library.write("Connection Standards/Data/kept.txt", bytes);
+        // Settled on disk, as a library file edited a while ago.
+        std::filesystem::last_write_time(library.path() / "Connection Standards/Data/kept.txt",
+                                         std::filesystem::file_time_type::clock::now() - age);
+    };
+    const auto lookUp = [](const wchar_t* key) {
+        FunctionResult result;
+        if (!callStandardsFunction(*findStandardsFunction(L"GETCELL"), {txt(L"kept.txt"), txt(key)},
+                                   result))
+            return Tvx_String(L"(failed)");
+        return result.text;
+    };
+    write("K\tfirst\n", std::chrono::minutes(60));
+    for (int evaluation = 0; evaluation < 2; ++evaluation) {
+        DataFileCacheScope scope;
+        EXPECT_EQ(lookUp(L"K"), Tvx_String(L"first"));
+        EXPECT_EQ(lookUp(L"L"), Tvx_String(L"(failed)"));
+    }
+    write("// edited\nK\tsecond\nL\tnew\n", std::chrono::minutes(30));
+    for (int evaluation = 0; evaluation < 2; ++evaluation) {
+        DataFileCacheScope scope;
+        EXPECT_EQ(lookUp(L"K"), Tvx_String(L"second"));
+        EXPECT_EQ(lookUp(L"L"), Tvx_String(L"new"));
+    }
+    std::filesystem::remove(library.path() / "Connection Standards/Data/kept.txt");
+    EXPECT_EQ(lookUp(L"K"), Tvx_String(L"(failed)")) << "a removed file is no longer found";
 }
 
 }  // namespace
