@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/core/FileBytes.h"
+#include "platform/core/FileStamp.h"
 #include "platform/core/PathMapping.h"
 
 namespace fs = std::filesystem;
@@ -50,12 +52,12 @@ struct FolderEntries {
     std::vector<Tvx_String> folders;
 };
 
-// The names of the files and sub-folders of a folder, each sorted; nothing when
-// the folder cannot be listed.
-std::optional<FolderEntries> listFolder(const fs::path& folder) {
+// Reads the names of the files and sub-folders of a folder, each sorted;
+// hasLinks tells whether any entry is a symbolic link. Nothing when the folder
+// cannot be listed.
+std::optional<FolderEntries> readFolder(const fs::path& folder, bool& hasLinks) {
+    hasLinks = false;
     std::error_code error;
-    if (folder.empty() || !fs::is_directory(folder, error))
-        return std::nullopt;
     FolderEntries entries;
     fs::directory_iterator it(folder, error);
     if (error)
@@ -63,7 +65,10 @@ std::optional<FolderEntries> listFolder(const fs::path& folder) {
     for (const fs::directory_iterator end; it != end; it.increment(error)) {
         const Tvx_String name = Tvx_String::fromUtf8(it->path().filename().string());
         std::error_code statusError;
-        if (it->symlink_status(statusError).type() == fs::file_type::directory) {
+        const fs::file_type type = it->symlink_status(statusError).type();
+        if (type == fs::file_type::symlink)
+            hasLinks = true;
+        if (type == fs::file_type::directory) {
             entries.folders.push_back(name);
         } else if (it->is_regular_file(statusError)) {
             entries.files.push_back(name);
@@ -74,6 +79,58 @@ std::optional<FolderEntries> listFolder(const fs::path& folder) {
     std::sort(entries.files.begin(), entries.files.end());
     std::sort(entries.folders.begin(), entries.folders.end());
     return entries;
+}
+
+// Folder listings kept while the folder is unchanged on disk (a library's
+// section folder is searched at every evaluation). A folder's stamp changes
+// when entries are added, removed or renamed, and an entry cannot turn from
+// file into folder without that. Listed afresh every time: a folder changed in
+// the last two seconds (FileStamp.h, isSettled) and one holding symbolic links
+// (their targets may change unseen). A change of the folder's permissions alone
+// is not noticed. At most kCapacity folders are kept; when one more is to be
+// kept, all are dropped first.
+class KeptListings {
+  public:
+    std::optional<FolderEntries> list(const fs::path& folder) {
+        const std::optional<FileStamp> stamp = folderStampOf(folder);
+        if (!stamp)
+            return std::nullopt;
+        const auto kept = entries_.find(folder.native());
+        if (kept != entries_.end() && kept->second.stamp == *stamp)
+            return kept->second.entries;
+        bool hasLinks = false;
+        std::optional<FolderEntries> read = readFolder(folder, hasLinks);
+        if (!read || hasLinks || !isSettled(*stamp)) {
+            if (kept != entries_.end())
+                entries_.erase(kept);
+            return read;
+        }
+        if (kept == entries_.end() && entries_.size() >= kCapacity)
+            entries_.clear();
+        entries_[folder.native()] = Entry{*stamp, *read};
+        return read;
+    }
+
+  private:
+    static constexpr std::size_t kCapacity = 64;
+    struct Entry {
+        FileStamp stamp;
+        FolderEntries entries;
+    };
+    std::unordered_map<std::string, Entry> entries_;
+};
+
+KeptListings& keptListings() {
+    static KeptListings listings;
+    return listings;
+}
+
+// The names of the files and sub-folders of a folder, each sorted; nothing when
+// the folder cannot be listed.
+std::optional<FolderEntries> listFolder(const fs::path& folder) {
+    if (folder.empty())
+        return std::nullopt;
+    return keptListings().list(folder);
 }
 
 bool findFiles(const Tvx_String& folder, const Tvx_String& pattern, bool recursive,

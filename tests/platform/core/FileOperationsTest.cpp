@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+
 #include "platform/core/FileBytes.h"
 #include "platform/core/PathMapping.h"
 #include "support/TempDir.h"
@@ -86,6 +89,51 @@ TEST_F(FileOperationsTest, FindFilesRecursiveVisitsSubFoldersAfterTheFolderItsel
                                                        L"c:\\root\\Sub1\\Deep\\d.txt",
                                                        L"c:\\root\\Sub2\\c.txt"}));
     EXPECT_FALSE(ObjectExportFindFilesRecursive(L"c:\\nothing", L"*.txt", paths));
+}
+
+TEST_F(FileOperationsTest, FindFilesSeesEveryChangeOfAFolderListedBefore) {
+    // Folders last changed a while ago, as a library's folders are.
+    const auto settle = [&](const char* folder, std::chrono::minutes age) {
+        fs::last_write_time(temp.path() / folder, fs::file_time_type::clock::now() - age);
+    };
+    const auto find = [](const wchar_t* folder) {
+        Tvx_StringArray paths;
+        EXPECT_TRUE(ObjectExportFindFiles(folder, L"*.pr", paths));
+        return texts(paths);
+    };
+    temp.write("prof/HEA.pr", "");
+    temp.write("prof/IPE.pr", "");
+    settle("prof", std::chrono::minutes(60));
+    for (int search = 0; search < 2; ++search)
+        EXPECT_EQ(find(L"c:\\prof"),
+                  (std::vector<std::wstring>{L"c:\\prof\\HEA.pr", L"c:\\prof\\IPE.pr"}));
+
+    temp.write("prof/HEB.pr", "");
+    settle("prof", std::chrono::minutes(50));
+    EXPECT_EQ(
+        find(L"c:\\prof"),
+        (std::vector<std::wstring>{L"c:\\prof\\HEA.pr", L"c:\\prof\\HEB.pr", L"c:\\prof\\IPE.pr"}));
+    fs::remove(temp.path() / "prof/IPE.pr");
+    settle("prof", std::chrono::minutes(40));
+    EXPECT_EQ(find(L"c:\\prof"),
+              (std::vector<std::wstring>{L"c:\\prof\\HEA.pr", L"c:\\prof\\HEB.pr"}));
+    EXPECT_EQ(find(L"c:\\PROF\\"),
+              (std::vector<std::wstring>{L"c:\\PROF\\HEA.pr", L"c:\\PROF\\HEB.pr"}));
+
+    // A link's target may change without the folder noticing.
+    temp.write("elsewhere/UPN.pr", "");
+    fs::create_symlink(temp.path() / "elsewhere/UPN.pr", temp.path() / "prof/UPN.pr");
+    settle("prof", std::chrono::minutes(30));
+    EXPECT_EQ(
+        find(L"c:\\prof"),
+        (std::vector<std::wstring>{L"c:\\prof\\HEA.pr", L"c:\\prof\\HEB.pr", L"c:\\prof\\UPN.pr"}));
+    fs::remove(temp.path() / "elsewhere/UPN.pr");
+    EXPECT_EQ(find(L"c:\\prof"),
+              (std::vector<std::wstring>{L"c:\\prof\\HEA.pr", L"c:\\prof\\HEB.pr"}));
+
+    fs::remove_all(temp.path() / "prof");
+    Tvx_StringArray paths;
+    EXPECT_FALSE(ObjectExportFindFiles(L"c:\\prof", L"*.pr", paths));
 }
 
 TEST_F(FileOperationsTest, CreateDirectoryExistsAndDelete) {
