@@ -6,13 +6,22 @@
 //
 // Measured (Release with debug info, one core of the shared 2-core build
 // machine, under load from other builds; CPU time per evaluation):
-//   before the caches: 1,419 us, about 700 evaluations per second
-//   now:               760-810 us, about 1,250-1,300 evaluations per second
-// Valgrind counts about 8.4 million instructions per evaluation before and
-// 5.0 million now (averaged over a run, the first cold evaluation included).
-// Timer shares now: gCalcMain 74% (the child call in it 14%), gLoadFile 8%,
-// gInitSSForInput 7%, gSetMacroValuelsToSS 4%, gSSSreplaceGenVars 4%,
-// gSSSGetFromMacro 3%, gInitMapping 2%, gSetToMacro 1%.
+//   before the caches:          1,419 us, about 700 evaluations per second
+//   after the caches:           760-810 us (890-930 us under this round's load)
+//   now (second round):         700-800 us, about 1,250-1,400 evaluations per
+//                               second
+// Valgrind counts instructions per evaluation (averaged over a run, the first
+// cold evaluation included): 8.4 million before the caches and 5.0 million
+// after them over long runs; over a one-second run (--toggle-collect of
+// StartDlgStandardsSS, --benchmark_min_time=1) 5.76 million after the caches
+// and 4.81 million now. The second round kept the last grid found by window
+// handle (-5%), rebuilt the variable references only when a variable's name or
+// cell changes (-4%), kept parsed look-up files while unchanged on disk
+// (-3.5%) and kept folder listings while the folder is unchanged (-1 to 2%,
+// and a dozen system calls per evaluation).
+// Timer shares now: gCalcMain 71% (the child call in it 15%), gLoadFile 9%,
+// gInitSSForInput 7%, gSSSGetFromMacro 5%, gSetMacroValuelsToSS 5%,
+// gInitMapping 4%, gSSSreplaceGenVars 3%, gSetToMacro 1%.
 #include <benchmark/benchmark.h>
 
 #include <memory>
