@@ -7,18 +7,18 @@
 // Measured (Release with debug info, one core of the shared 2-core build
 // machine, under load from other builds; CPU time per evaluation):
 //   before the caches:          1,419 us, about 700 evaluations per second
-//   after the caches:           760-810 us (890-930 us under this round's load)
-//   now (second round):         700-800 us, about 1,250-1,400 evaluations per
-//                               second
-// Valgrind counts instructions per evaluation (averaged over a run, the first
-// cold evaluation included): 8.4 million before the caches and 5.0 million
-// after them over long runs; over a one-second run (--toggle-collect of
-// StartDlgStandardsSS, --benchmark_min_time=1) 5.76 million after the caches
-// and 4.81 million now. The second round kept the last grid found by window
-// handle (-5%), rebuilt the variable references only when a variable's name or
-// cell changes (-4%), kept parsed look-up files while unchanged on disk
-// (-3.5%) and kept folder listings while the folder is unchanged (-1 to 2%,
-// and a dozen system calls per evaluation).
+//   after the caches:           760-810 us, about 1,250-1,300 per second
+//   after the second round:     670-675 us, about 1,490 per second, against
+//                               775-825 us for the code just before it, the
+//                               two run in turn on the same machine
+// Valgrind counts instructions per evaluation (averaged over a one-second run,
+// --toggle-collect of StartDlgStandardsSS, the first cold evaluation
+// included): 8.4 million before the caches (the first round's count), 5.62
+// million just before the second round, 4.79 million after it. The second
+// round kept the last grid found by window handle (-5%), rebuilt the variable
+// references only when a variable's name or cell changes (-4%), kept parsed
+// look-up files while unchanged on disk (-3.5%) and kept folder listings while
+// the folder is unchanged (-1 to 2%, and a dozen system calls per evaluation).
 // Timer shares now: gCalcMain 71% (the child call in it 15%), gLoadFile 9%,
 // gInitSSForInput 7%, gSSSGetFromMacro 5%, gSetMacroValuelsToSS 5%,
 // gInitMapping 4%, gSSSreplaceGenVars 3%, gSetToMacro 1%.
