@@ -1,5 +1,7 @@
 // The mapping file of a standards sheet: finding it, reading a named mapping
 // from it and storing a mapping in it (the format is in VtSSMapping.h).
+#include <memory>
+
 #include "platform/core/ArrayText.h"
 #include "platform/core/FileOperations.h"
 #include "platform/core/PathText.h"
@@ -29,6 +31,21 @@ void dropHeader(Tvx_StringArray& lines) {
 // The lines of the sheet's mapping file; false when it cannot be read.
 bool readMappingFile(const Tvx_String& sheetName, Tvx_StringArray& lines) {
     return ObjectExportReadFile(VtSSMapping::mappingFilePath(sheetName), lines);
+}
+
+// The mapping read last: the mapping file's lines it was read from (the same
+// object while the file is unchanged on disk, TextFile.h), its name and its
+// entries. Every evaluation of a sheet reads the same mapping again. It needs
+// no reset of its own: clearing the text-file cache gives new lines objects.
+struct LastMapping {
+    std::shared_ptr<const Tvx_StringArray> lines;
+    Tvx_String name;
+    Tvx_Array<VtObjectMap> objects;
+};
+
+LastMapping& lastMapping() {
+    static LastMapping last;
+    return last;
 }
 
 // The index of the line holding mapping `name`, or -1.
@@ -63,16 +80,26 @@ Tvx_String VtSSMapping::mappingFilePath(const Tvx_String& sheetName) {
 
 ErrorStatus VtSSMapping::getMappingFromFile(const Tvx_String& sheetName,
                                             const Tvx_String& mappingName) {
-    Tvx_StringArray lines;
-    if (!readMappingFile(sheetName, lines))
+    const std::shared_ptr<const Tvx_StringArray> read =
+        readTextFileLines(mappingFilePath(sheetName));
+    if (!read)
         return eInvalidInput;
+    LastMapping& last = lastMapping();
+    if (read == last.lines && mappingName == last.name) {
+        mappedObjects_ = last.objects;
+        return eOk;
+    }
+    Tvx_StringArray lines = *read;
     if (lines.isEmpty())
         return eOk;
     dropHeader(lines);
     const int index = findMappingLine(lines, mappingName);
     if (index < 0)
         return eInvalidInput;
-    return initMappingFromLine(lines[index]);
+    const ErrorStatus status = initMappingFromLine(lines[index]);
+    if (status == eOk)
+        last = LastMapping{read, mappingName, mappedObjects_};
+    return status;
 }
 
 ErrorStatus VtSSMapping::initMappingFromLine(const Tvx_String& line) {

@@ -2,6 +2,8 @@
 // storing mappings, and files that are missing, empty, odd or damaged.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 
 #include "platform/core/Tvx_Settings.h"
@@ -100,6 +102,36 @@ TEST_F(MappingFileTest, AFirstLineThatIsNoHeaderIsAMappingLine) {
     writeMap("Mapping file, version 2\nOnly=AƒP•Distance Z\n");
     ASSERT_EQ(mapping.getMappingFromFile(T("Std"), T("Only")), eOk);
     EXPECT_EQ(describeMaps(mapping), (Tvx_StringArray{T("A=P•Distance Z")}));
+}
+
+TEST_F(MappingFileTest, MappingsReadAgainFollowEditsOfAFileUnchangedForAWhile) {
+    // A library file last changed a while ago, read again and again.
+    const auto writeSettled = [&](const std::string& text, std::chrono::minutes age) {
+        writeMap(text);
+        std::filesystem::last_write_time(library.path() / kMapPath,
+                                         std::filesystem::file_time_type::clock::now() - age);
+    };
+    writeSettled(std::string(kHeader) + "One=AƒP•Distance X\nTwo=BƒP•Distance Y\n",
+                 std::chrono::minutes(60));
+    for (int round = 0; round < 2; ++round) {
+        VtSSMapping mapping;
+        ASSERT_EQ(mapping.getMappingFromFile(T("Std"), T("One")), eOk);
+        EXPECT_EQ(describeMaps(mapping), (Tvx_StringArray{T("A=P•Distance X")}));
+        ASSERT_EQ(mapping.getMappingFromFile(T("Std"), T("Two")), eOk);
+        EXPECT_EQ(describeMaps(mapping), (Tvx_StringArray{T("B=P•Distance Y")}));
+        ASSERT_EQ(mapping.getMappingFromFile(T("Std"), T("Two")), eOk);
+        EXPECT_EQ(describeMaps(mapping), (Tvx_StringArray{T("B=P•Distance Y")}));
+    }
+    writeSettled(std::string(kHeader) + "Two=CƒP•Distance Z¿DƒP•Distance W\n",
+                 std::chrono::minutes(30));
+    VtSSMapping mapping;
+    ASSERT_EQ(mapping.getMappingFromFile(T("Std"), T("Two")), eOk);
+    EXPECT_EQ(describeMaps(mapping), (Tvx_StringArray{T("C=P•Distance Z"), T("D=P•Distance W")}));
+    EXPECT_EQ(mapping.getMappingFromFile(T("Std"), T("One")), eInvalidInput);
+    EXPECT_EQ(describeMaps(mapping), (Tvx_StringArray{T("C=P•Distance Z"), T("D=P•Distance W")}))
+        << "a mapping not found leaves the maps as they were";
+    std::filesystem::remove(library.path() / kMapPath);
+    EXPECT_EQ(mapping.getMappingFromFile(T("Std"), T("Two")), eInvalidInput);
 }
 
 TEST_F(MappingFileTest, SavingCreatesTheFileWithItsHeader) {
