@@ -8,20 +8,21 @@
 // machine, under load from other builds; CPU time per evaluation):
 //   before the caches:          1,419 us, about 700 evaluations per second
 //   after the caches:           760-810 us, about 1,250-1,300 per second
-//   after the second round:     670-675 us, about 1,490 per second, against
-//                               775-825 us for the code just before it, the
+//   after the second round:     605-645 us, about 1,600 per second, against
+//                               780-800 us for the code just before it, the
 //                               two run in turn on the same machine
 // Valgrind counts instructions per evaluation (averaged over a one-second run,
 // --toggle-collect of StartDlgStandardsSS, the first cold evaluation
 // included): 8.4 million before the caches (the first round's count), 5.62
-// million just before the second round, 4.79 million after it. The second
+// million just before the second round, 4.63 million after it. The second
 // round kept the last grid found by window handle (-5%), rebuilt the variable
 // references only when a variable's name or cell changes (-4%), kept parsed
-// look-up files while unchanged on disk (-3.5%) and kept folder listings while
-// the folder is unchanged (-1 to 2%, and a dozen system calls per evaluation).
-// Timer shares now: gCalcMain 71% (the child call in it 15%), gLoadFile 9%,
-// gInitSSForInput 7%, gSSSGetFromMacro 5%, gSetMacroValuelsToSS 5%,
-// gInitMapping 4%, gSSSreplaceGenVars 3%, gSetToMacro 1%.
+// look-up files (-3.5%) and the mapping read last (-3.4%) while their files
+// are unchanged on disk, and kept folder listings while the folder is
+// unchanged (-1 to 2%, and a dozen system calls per evaluation).
+// Timer shares now: gCalcMain 72% (the child call in it 15%), gLoadFile 9%,
+// gInitSSForInput 7%, gSetMacroValuelsToSS 5%, gSSSreplaceGenVars 4%,
+// gSSSGetFromMacro 2%, gInitMapping 1%, gSetToMacro 1%.
 #include <benchmark/benchmark.h>
 
 #include <memory>
