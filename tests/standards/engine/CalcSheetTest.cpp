@@ -89,27 +89,12 @@ TEST_F(EvaluationTest, EachEvaluationReplacesNamesByTheCellsOfItsOwnSheet) {
         SheetRows rows;
         const wchar_t* formula;  // of the cell A8
     };
+    const SheetRows firstSheet = {
+        {"Input"}, {"Double Thickness"}, {"Output"}, {"Double Width"},
+        {"Local"}, {"Double Tmp"},       {"Calc"},   {"Width=Thickness+Tmp"}};
     const Case cases[] = {
-        {"the first sheet",
-         {{"Input"},
-          {"Double Thickness"},
-          {"Output"},
-          {"Double Width"},
-          {"Local"},
-          {"Double Tmp"},
-          {"Calc"},
-          {"Width=Thickness+Tmp"}},
-         L"A2+A6"},
-        {"the same sheet again",
-         {{"Input"},
-          {"Double Thickness"},
-          {"Output"},
-          {"Double Width"},
-          {"Local"},
-          {"Double Tmp"},
-          {"Calc"},
-          {"Width=Thickness+Tmp"}},
-         L"A2+A6"},
+        {"the first sheet", firstSheet, L"A2+A6"},
+        {"the same sheet again", firstSheet, L"A2+A6"},
         {"a variable moved to another column",
          {{"Input"},
           {"Double Thickness"},
