@@ -3,15 +3,16 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/core/FileBytes.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/PathMapping.h"
+#include "platform/core/StampedCache.h"
 
 namespace fs = std::filesystem;
 
@@ -82,60 +83,36 @@ std::optional<FolderEntries> readFolder(const fs::path& folder, bool& hasLinks) 
 }
 
 // Folder listings kept while the folder is unchanged on disk (a library's
-// section folder is searched at every evaluation). A folder's stamp changes
-// when entries are added, removed or renamed, and an entry cannot turn from
-// file into folder without that. Listed afresh every time: a folder changed in
-// the last two seconds (FileStamp.h, isSettled) and one holding symbolic links
-// (their targets may change unseen). A change of the folder's permissions alone
-// is not noticed. At most kCapacity folders are kept; when one more is to be
-// kept, all are dropped first.
-class KeptListings {
-  public:
-    std::optional<FolderEntries> list(const fs::path& folder) {
-        const std::optional<FileStamp> stamp = folderStampOf(folder);
-        if (!stamp)
-            return std::nullopt;
-        const auto kept = entries_.find(folder.native());
-        if (kept != entries_.end() && kept->second.stamp == *stamp)
-            return kept->second.entries;
-        bool hasLinks = false;
-        std::optional<FolderEntries> read = readFolder(folder, hasLinks);
-        if (!read || hasLinks || !isSettled(*stamp)) {
-            if (kept != entries_.end())
-                entries_.erase(kept);
-            return read;
-        }
-        if (kept == entries_.end() && entries_.size() >= kCapacity)
-            entries_.clear();
-        entries_[folder.native()] = Entry{*stamp, *read};
-        return read;
-    }
-
-  private:
-    static constexpr std::size_t kCapacity = 64;
-    struct Entry {
-        FileStamp stamp;
-        FolderEntries entries;
-    };
-    std::unordered_map<std::string, Entry> entries_;
-};
-
-KeptListings& keptListings() {
-    static KeptListings listings;
+// section folder is searched at every evaluation), by the rules of
+// StampedCache.h. A folder's stamp changes when entries are added, removed or
+// renamed, and an entry cannot turn from file into folder without that. A
+// folder holding symbolic links is listed afresh every time (their targets may
+// change unseen). A change of the folder's permissions alone is not noticed.
+StampedCache<FolderEntries>& keptListings() {
+    static StampedCache<FolderEntries> listings(64);
     return listings;
 }
 
-// The names of the files and sub-folders of a folder, each sorted; nothing when
+// The names of the files and sub-folders of a folder, each sorted; null when
 // the folder cannot be listed.
-std::optional<FolderEntries> listFolder(const fs::path& folder) {
+std::shared_ptr<const FolderEntries> listFolder(const fs::path& folder) {
     if (folder.empty())
-        return std::nullopt;
-    return keptListings().list(folder);
+        return nullptr;
+    const std::optional<FileStamp> stamp = folderStampOf(folder);
+    if (!stamp)
+        return nullptr;
+    return keptListings().get(folder.native(), *stamp, [&]() -> StampedCache<FolderEntries>::Made {
+        bool hasLinks = false;
+        std::optional<FolderEntries> read = readFolder(folder, hasLinks);
+        if (!read)
+            return {};
+        return {std::make_shared<const FolderEntries>(std::move(*read)), !hasLinks};
+    });
 }
 
 bool findFiles(const Tvx_String& folder, const Tvx_String& pattern, bool recursive,
                Tvx_StringArray& paths) {
-    const std::optional<FolderEntries> entries = listFolder(mapPath(folder));
+    const std::shared_ptr<const FolderEntries> entries = listFolder(mapPath(folder));
     if (!entries)
         return false;
     const Tvx_String prefix = withSeparator(folder);

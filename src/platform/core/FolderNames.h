@@ -1,20 +1,16 @@
 // The names in folders, listed once and kept while the folder is unchanged, for
 // finding a file or folder whose name is written in another letter case.
 //
-// A listing is kept with the folder's stamp (FileStamp.h); a folder whose
-// entries were added, removed or renamed since has another stamp and is listed
-// again. Folders changed in the last two seconds are listed at every look-up
-// (FileStamp.h, isSettled). At most 256 folders are kept; when one more is to
-// be kept, all are dropped first.
+// A listing is kept with the folder's stamp by the rules of StampedCache.h; a
+// folder whose entries were added, removed or renamed since has another stamp
+// and is listed again. At most 256 folders are kept.
 #pragma once
 
 #include <filesystem>
 #include <optional>
-#include <string>
-#include <unordered_map>
 #include <vector>
 
-#include "platform/core/FileStamp.h"
+#include "platform/core/StampedCache.h"
 #include "platform/core/Tvx_String.h"
 
 class FolderNames {
@@ -32,12 +28,9 @@ class FolderNames {
         std::filesystem::path name;
         Tvx_String wide;
     };
-    struct Listing {
-        FileStamp stamp;
-        std::vector<Entry> entries;
-    };
-    static std::optional<std::filesystem::path> bestMatch(const std::vector<Entry>& entries,
+    using Listing = std::vector<Entry>;
+    static std::optional<std::filesystem::path> bestMatch(const Listing& entries,
                                                           const Tvx_String& wanted);
 
-    std::unordered_map<std::string, Listing> listings_;
+    StampedCache<Listing> listings_{256};
 };

@@ -8,13 +8,9 @@
 // - get() compares the file's stamp with the kept one: the same stamp gives the
 //   kept result; a different one (the file was edited, replaced, grew or
 //   shrank), or no kept result, reads and parses the file afresh.
-// - A result is kept only when the parse succeeded and the file's stamp is
-//   settled (FileStamp.h); a file written in the last two seconds is read at
-//   every get, so that an edit within one tick of the file system's clock is
-//   never missed.
-// - At most `capacity` files are kept; when one more is to be kept, all are
-//   dropped first (plain and predictable; the files of one library are few).
-//   Files larger than `maxFileBytes` are read every time, never kept.
+// - A result is kept only when the parse succeeded, by the rules of
+//   StampedCache.h (settled stamps, at most `capacity` files). Files larger
+//   than `maxFileBytes` are read every time, never kept.
 // - clear() drops everything. Nothing else changes the cache: its results are
 //   exactly those of reading the file each time.
 #pragma once
@@ -25,18 +21,18 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "platform/core/FileBytes.h"
 #include "platform/core/FileStamp.h"
 #include "platform/core/PathMapping.h"
+#include "platform/core/StampedCache.h"
 #include "platform/core/Tvx_String.h"
 
 template <typename Parsed>
 class ParsedFileCache {
   public:
     explicit ParsedFileCache(std::size_t capacity = 64, std::uint64_t maxFileBytes = UINT64_MAX)
-        : capacity_(capacity), maxFileBytes_(maxFileBytes) {}
+        : entries_(capacity), maxFileBytes_(maxFileBytes) {}
 
     // The file at path, parsed by parse (a callable taking the file's bytes as
     // std::string_view and returning std::shared_ptr<const Parsed>, null when
@@ -48,33 +44,19 @@ class ParsedFileCache {
         const std::optional<FileStamp> stamp = fileStampOf(mapped);
         if (!stamp)
             return nullptr;
-        const auto kept = entries_.find(mapped.native());
-        if (kept != entries_.end() && kept->second.stamp == *stamp)
-            return kept->second.parsed;
-        const std::optional<std::string> bytes = readFileBytesAt(mapped);
-        if (!bytes)
-            return nullptr;
-        std::shared_ptr<const Parsed> parsed = parse(std::string_view(*bytes));
-        if (!parsed || !isSettled(*stamp) || stamp->size > maxFileBytes_) {
-            if (kept != entries_.end())
-                entries_.erase(kept);
-            return parsed;
-        }
-        if (kept == entries_.end() && entries_.size() >= capacity_)
-            entries_.clear();
-        entries_[mapped.native()] = Entry{*stamp, parsed};
-        return parsed;
+        return entries_.get(mapped.native(), *stamp, [&]() -> typename Entries::Made {
+            const std::optional<std::string> bytes = readFileBytesAt(mapped);
+            if (!bytes)
+                return {};
+            return {parse(std::string_view(*bytes)), stamp->size <= maxFileBytes_};
+        });
     }
 
     void clear() { entries_.clear(); }
     std::size_t size() const { return entries_.size(); }
 
   private:
-    struct Entry {
-        FileStamp stamp;
-        std::shared_ptr<const Parsed> parsed;
-    };
-    std::size_t capacity_;
+    using Entries = StampedCache<Parsed>;
+    Entries entries_;
     std::uint64_t maxFileBytes_;
-    std::unordered_map<std::string, Entry> entries_;
 };
