@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -88,18 +89,29 @@ int importCommand(const std::vector<std::string>& args, std::ostream& err) {
     return write(args[2], grid::writeSheetText(sheet, grid::SheetFileContent::Everything), err);
 }
 
-int exportCommand(const std::vector<std::string>& args, std::ostream& err) {
-    std::vector<std::string> files;
-    bool withFormulas = false;
+// Splits the arguments after the subcommand into file names and one switch
+// (on when given); the first other option, which is refused, when there is one.
+std::optional<std::string> splitArguments(const std::vector<std::string>& args,
+                                          const std::string& switchName,
+                                          std::vector<std::string>& files, bool& switchOn) {
     for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--formulas") {
-            withFormulas = true;
+        if (args[i] == switchName) {
+            switchOn = true;
         } else if (args[i].rfind("--", 0) == 0) {
-            return usageError(err, "unknown option '" + args[i] + "'");
+            return args[i];
         } else {
             files.push_back(args[i]);
         }
     }
+    return std::nullopt;
+}
+
+int exportCommand(const std::vector<std::string>& args, std::ostream& err) {
+    std::vector<std::string> files;
+    bool withFormulas = false;
+    if (const std::optional<std::string> unknown =
+            splitArguments(args, "--formulas", files, withFormulas))
+        return usageError(err, "unknown option '" + *unknown + "'");
     if (files.size() != 2)
         return usageError(err, "sheet export takes IN.vts and OUT.csv");
     grid::Sheet sheet;
@@ -224,15 +236,8 @@ nlohmann::ordered_json jsonTexts(const Tvx_StringArray& texts) {
 int readCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> files;
     bool json = false;
-    for (size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--json") {
-            json = true;
-        } else if (args[i].rfind("--", 0) == 0) {
-            return usageError(err, "unknown option '" + args[i] + "'");
-        } else {
-            files.push_back(args[i]);
-        }
-    }
+    if (const std::optional<std::string> unknown = splitArguments(args, "--json", files, json))
+        return usageError(err, "unknown option '" + *unknown + "'");
     if (files.size() != 1)
         return usageError(err, "sheet read takes one FILE");
     grid::Sheet check;
