@@ -1,132 +1,115 @@
 // Reading tab-separated look-up files.
 #include "standards/functions/LookupTable.h"
 
-#include <map>
 #include <memory>
-#include <optional>
-#include <vector>
 
 #include "platform/core/ArrayText.h"
-#include "platform/core/TextFile.h"
 #include "platform/core/TextHelpers.h"
 #include "platform/core/macro/Tvx_SectionTables.h"
+#include "standards/functions/CaseFoldedIndex.h"
 #include "standards/functions/DataFileCache.h"
+#include "standards/functions/KeptTextFileParses.h"
+#include "standards/functions/SectionLibraryState.h"
 
 Tvx_String buildLookupKey(const FunctionArguments& arguments, int first) {
-    Tvx_StringArray parts;
+    Tvx_String key;
     for (int i = first; i < arguments.length(); ++i) {
         const FunctionArgument& argument = arguments[i];
-        if (argument.isNumber())
-            parts.append(Tvx_String(argument.number, 6));
-        else if (argument.isText())
-            parts.append(argument.text);
-        else
+        if (!argument.isNumber() && !argument.isText())
             break;
+        if (i > first)
+            key += L';';
+        if (argument.isNumber())
+            key += Tvx_String(argument.number, 6);
+        else
+            key += argument.text;
     }
-    return arrToStr(parts, L';');
+    return key;
 }
 
 namespace {
 
-// A look-up file's rows of fields, and the number of rows that have a key (up
-// to the first row without fields).
+// The rows under their section names, as the section library named them in
+// the state kept with them.
+struct SectionNamedRows {
+    SectionLibraryState state;
+    CaseFoldedIndex index;
+};
+
+// A look-up file's rows of fields, the number of rows that have a key (up to
+// the first row without fields) and those rows by key. The rows by section
+// name are made when first asked for and made again when the section library
+// has changed since.
 struct LookupRows {
     Tvx_StringArrArr rows;
     int keyedRows = 0;
-};
+    CaseFoldedIndex byKey;
+    mutable std::shared_ptr<const SectionNamedRows> bySectionName;
 
-// The rows parsed from each look-up file, kept with the lines they were parsed
-// from. The text-file cache gives the same lines object while a file is
-// unchanged on disk, and another one when it changed (or is not kept), so
-// rows kept with the same object are the rows parsing would give again. It
-// needs no reset of its own: clearing the text-file cache gives new lines
-// objects, and so rows parsed afresh. At most kCapacity files are kept; when
-// one more is to be kept, all are dropped first.
-class KeptLookupRows {
-  public:
-    std::shared_ptr<const LookupRows> rowsOf(const Tvx_String& path) {
-        std::shared_ptr<const Tvx_StringArray> lines = readTextFileLines(path);
-        if (!lines)
-            return nullptr;
-        const auto kept = entries_.find(path);
-        if (kept != entries_.end() && kept->second.lines == lines)
-            return kept->second.rows;
-        auto rows = parse(*lines);
-        if (kept == entries_.end() && entries_.size() >= kCapacity)
-            entries_.clear();
-        entries_[path] = Entry{std::move(lines), rows};
-        return rows;
-    }
-
-  private:
-    static constexpr std::size_t kCapacity = 64;
-    struct Entry {
-        std::shared_ptr<const Tvx_StringArray> lines;
-        std::shared_ptr<const LookupRows> rows;
-    };
-
-    static std::shared_ptr<const LookupRows> parse(const Tvx_StringArray& lines) {
-        Tvx_StringArray kept;
-        for (const Tvx_String& line : lines) {
-            const Tvx_String withoutComment = removeLineComment(line);
-            if (!withoutComment.isEmpty())
-                kept.append(withoutComment);
+    // Each keyed row under its first field replaced by its section name when
+    // the section library knows it; the first row of equal names wins.
+    std::shared_ptr<const SectionNamedRows> sectionNamedRows() const {
+        const SectionLibraryState before = currentSectionLibraryState();
+        if (bySectionName && bySectionName->state == before)
+            return bySectionName;
+        auto named = std::make_shared<SectionNamedRows>();
+        Tvx_String name;
+        for (int row = 0; row < keyedRows; ++row) {
+            name = rows[row][0];
+            gSectionTables.getSystemName(rows[row][0], name);
+            named->index.add(name.str(), row);
         }
-        auto parsed = std::make_shared<LookupRows>();
-        parsed->rows = arrToArrArr(kept, L'\t');
-        while (parsed->keyedRows < parsed->rows.length() &&
-               !parsed->rows[parsed->keyedRows].isEmpty())
-            ++parsed->keyedRows;
-        return parsed;
+        // Naming may read tables into the library: what was named holds for
+        // the state it leaves.
+        named->state = currentSectionLibraryState();
+        bySectionName = named->state.keepable() ? named : nullptr;
+        return named;
     }
-
-    std::map<Tvx_String, Entry> entries_;
 };
 
-KeptLookupRows& keptLookupRows() {
-    static KeptLookupRows kept;
+std::shared_ptr<const LookupRows> parseLookupRows(const Tvx_StringArray& lines) {
+    Tvx_StringArray kept;
+    for (const Tvx_String& line : lines) {
+        Tvx_String withoutComment = removeLineComment(line);
+        if (!withoutComment.isEmpty())
+            kept.append(std::move(withoutComment));
+    }
+    auto parsed = std::make_shared<LookupRows>();
+    parsed->rows = arrToArrArr(kept, L'\t');
+    while (parsed->keyedRows < parsed->rows.length() &&
+           !parsed->rows[parsed->keyedRows].isEmpty()) {
+        parsed->byKey.add(parsed->rows[parsed->keyedRows][0].str(), parsed->keyedRows);
+        ++parsed->keyedRows;
+    }
+    return parsed;
+}
+
+KeptTextFileParses<LookupRows>& keptLookupRows() {
+    static KeptTextFileParses<LookupRows> kept(&parseLookupRows);
     return kept;
 }
 
-// A look-up file as one evaluation reads it: its rows, and for a reading by
-// section name the keys looked up in the section library only as far as a
-// search goes, kept for this evaluation (the library may change between
-// evaluations).
+// A look-up file as one evaluation reads it: its rows and the index its keys
+// are found by (the file's first fields, or their section names as the
+// section library named them when the evaluation first asked).
 struct LookupReading {
     std::shared_ptr<const LookupRows> table;
-    bool bySectionName = false;
-    mutable std::vector<std::optional<Tvx_String>> sectionKeys;
+    std::shared_ptr<const SectionNamedRows> sectionNamed;
 
-    const Tvx_String& key(int row) const {
-        if (!bySectionName)
-            return table->rows[row][0];
-        std::optional<Tvx_String>& key = sectionKeys[static_cast<size_t>(row)];
-        if (!key) {
-            key = table->rows[row][0];
-            gSectionTables.getSystemName(table->rows[row][0], *key);
-        }
-        return *key;
-    }
-    // The first keyed row whose key equals key, letter case ignored; -1 when none.
-    int find(const Tvx_String& wanted) const {
-        for (int row = 0; row < table->keyedRows; ++row) {
-            if (key(row).equal(wanted, false))
-                return row;
-        }
-        return -1;
+    int find(const Tvx_String& key) const {
+        return sectionNamed ? sectionNamed->index.find(key.str()) : table->byKey.find(key.str());
     }
 };
 
 // Reads a look-up file; null when it cannot be read.
 std::shared_ptr<const LookupReading> readLookup(const Tvx_String& path, bool bySectionName) {
-    std::shared_ptr<const LookupRows> table = keptLookupRows().rowsOf(path);
+    std::shared_ptr<const LookupRows> table = keptLookupRows().get(path);
     if (!table)
         return nullptr;
     auto reading = std::make_shared<LookupReading>();
-    reading->table = std::move(table);
-    reading->bySectionName = bySectionName;
     if (bySectionName)
-        reading->sectionKeys.resize(static_cast<size_t>(reading->table->keyedRows));
+        reading->sectionNamed = table->sectionNamedRows();
+    reading->table = std::move(table);
     return reading;
 }
 

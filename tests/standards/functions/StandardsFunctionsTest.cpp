@@ -168,13 +168,16 @@ TEST(StandardsFunctions, LookUpInTabSeparatedFiles) {
                   "// bolt\tedge\n"
                   "M16\t22\n"
                   "M20\t26\t// punched: 28\n"
+                  "m16\tsecond\n"
                   "M20;8.8\t30\n"
                   "M24\n"
                   "200.000000;M20\t75\n"
                   "\tno key\n");
     const Tvx_String absolute = library.write("Elsewhere/abs.txt", "K\tabsolute\n");
     runCases({
+        // The first row of a key wins, whatever its letter case.
         {L"GETCELL", {txt(L"bolts.txt"), txt(L"M16")}, L"22"},
+        {L"GETCELL", {txt(L"bolts.txt"), txt(L"m16")}, L"22"},
         {L"GETCELL", {txt(L"bolts.txt"), txt(L"m20")}, L"26"},
         {L"GETCELL", {txt(L"bolts.txt"), txt(L"M20"), txt(L"8.8")}, L"30"},
         // Numbers become key parts with 6 decimals.
@@ -221,7 +224,8 @@ TEST(StandardsFunctions, SectionValuesAndNames) {
     library.write("prof/HEA.pr",
                   "I\t\nSysName\tI/O\tEnglish\tDutch\tGerman\tFrench\th\tb\ttw\ttf\tr\n"
                   "200\t1\tHEA 200\tHEA 200\tHEA 200\tHEA 200\t190\t200\t6.5\t10\t18\n");
-    library.write("Connection Standards/Data/columns.txt", "HEA 200\tshort\nHEA-220\tlong\n");
+    library.write("Connection Standards/Data/columns.txt",
+                  "HEA 200\tshort\nHEA-220\tlong\nhea 200\tsecond\n");
     runCases({
         {L"SECTIONSIZE", {txt(L"HEA-200"), num(1)}, 190.0},
         {L"SECTIONSIZE", {txt(L"HEA-200"), num(3.7)}, 6.5},

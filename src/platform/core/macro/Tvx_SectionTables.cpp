@@ -57,7 +57,8 @@ void Tvx_SectionTables::followLibraryFolder() {
     if (folder == libraryFolder_)
         return;
     libraryFolder_ = folder;
-    std::erase_if(tables_, [](const auto& entry) { return entry.second.fromFile; });
+    if (std::erase_if(tables_, [](const auto& entry) { return entry.second.fromFile; }) > 0)
+        ++revision_;
 }
 
 bool Tvx_SectionTables::readTable(const Tvx_String& path, Table& table) {
@@ -97,6 +98,7 @@ const Tvx_SectionTables::Table* Tvx_SectionTables::table(const Tvx_String& table
     Table read;
     if (!readTable(libraryProfFolder() + bareTableName(tableName) + kExtension, read))
         return nullptr;
+    ++revision_;
     return &tables_.emplace(key, std::move(read)).first->second;
 }
 
@@ -203,7 +205,10 @@ bool Tvx_SectionTables::hasTable(const Tvx_String& tableName) {
 
 ErrorStatus Tvx_SectionTables::removeTable(const Tvx_String& tableName) {
     followLibraryFolder();
-    return tables_.erase(tableKey(tableName)) > 0 ? eOk : eInvalidInput;
+    if (tables_.erase(tableKey(tableName)) == 0)
+        return eInvalidInput;
+    ++revision_;
+    return eOk;
 }
 
 ErrorStatus Tvx_SectionTables::addSectionTable(const Tvx_String& tableName, const Tvx_String& shape,
@@ -224,5 +229,6 @@ ErrorStatus Tvx_SectionTables::addSectionTable(const Tvx_String& tableName, cons
             added.rows.append(row);
     }
     tables_.emplace(key, std::move(added));
+    ++revision_;
     return eOk;
 }

@@ -20,8 +20,14 @@
 // A table name holding a character no file name may hold names no table.
 // Tables read from files are forgotten when the library folder changes; tables
 // added with addSectionTable stay until removed.
+//
+// The revision counts the changes of the tables held (a table read from its
+// file, added, removed, or tables forgotten), so that a caller keeping
+// answers can tell when the manager may answer differently; tables still to
+// be read from the folder are the caller's to watch.
 #pragma once
 
+#include <cstdint>
 #include <map>
 
 #include "platform/core/ErrorStatus.h"
@@ -61,6 +67,9 @@ class Tvx_SectionTables {
     ErrorStatus addSectionTable(const Tvx_String& tableName, const Tvx_String& shape,
                                 const Tvx_StringArray& columns, const Tvx_StringArrArr& rows);
 
+    // Changes whenever the tables held change (the rule above); never fails.
+    std::uint64_t revision() const { return revision_; }
+
   private:
     struct Table {
         Tvx_String name;
@@ -87,6 +96,7 @@ class Tvx_SectionTables {
 
     std::map<Tvx_String, Table> tables_;  // keyed by the upper-case table name
     Tvx_String libraryFolder_;
+    std::uint64_t revision_ = 0;
 };
 
 extern Tvx_SectionTables gSectionTables;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/core/Tvx_Settings.h"
 #include "platform/core/macro/MacroTestData.h"
 #include "support/TempDir.h"
@@ -148,6 +150,39 @@ TEST_F(SectionTablesTest, ForgetsFileTablesWhenTheLibraryFolderChanges) {
     EXPECT_EQ(tables.getSectionValue(T("T-1"), 0, value), eOk);
     EXPECT_EQ(value, T("20"));
     EXPECT_TRUE(tables.hasTable(T("Mine")));
+}
+
+TEST_F(SectionTablesTest, RevisionChangesExactlyWhenTheTablesHeldChange) {
+    useLibrary(macrotest::macroDataFolder());
+    const Tvx_StringArray columns{T("SysName"), T("English"), T("h")};
+    Tvx_String value;
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool changes;
+    };
+    const Step steps[] = {
+        {"reading a table", [&] { tables.getSectionValue(T("HEA-200"), 0, value); }, true},
+        {"asking a held table", [&] { tables.getSectionValue(T("HEA-180"), 0, value); }, false},
+        {"asking for a table that does not exist", [&] { tables.hasTable(T("NONE")); }, false},
+        {"adding a table",
+         [&] {
+             tables.addSectionTable(T("Mine"), T("1"), columns, {{T("A"), T("Mine A")}});
+         },
+         true},
+        {"adding it again", [&] { tables.addSectionTable(T("Mine"), T("1"), columns, {}); }, false},
+        {"removing it", [&] { tables.removeTable(T("Mine")); }, true},
+        {"removing it again", [&] { tables.removeTable(T("Mine")); }, false},
+        {"another library folder", [&] { useLibrary(testsupport::TempDir().path().string()); },
+         false},
+        {"asking in it", [&] { tables.hasTable(T("HEA")); }, true},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        const std::uint64_t before = tables.revision();
+        step.act();
+        EXPECT_EQ(tables.revision() != before, step.changes);
+    }
 }
 
 }  // namespace

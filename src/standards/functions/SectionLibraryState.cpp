@@ -1,0 +1,14 @@
+// The state of the section library that kept section names depend on.
+#include "standards/functions/SectionLibraryState.h"
+
+#include "platform/core/PathMapping.h"
+#include "platform/core/Tvx_Settings.h"
+#include "platform/core/macro/Tvx_SectionTables.h"
+
+SectionLibraryState currentSectionLibraryState() {
+    SectionLibraryState state;
+    state.revision = gSectionTables.revision();
+    state.profFolder = mapPath(gSettings.libDir() + Tvx_String(L"prof"));
+    state.profFolderStamp = folderStampOf(state.profFolder);
+    return state;
+}

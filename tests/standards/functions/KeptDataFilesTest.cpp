@@ -1,0 +1,110 @@
+// What the standards functions keep from their data files between evaluations
+// must follow every change that could give another result: the file's edits,
+// and for look-ups by section name the section library's tables.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+
+#include "platform/core/macro/Tvx_SectionTables.h"
+#include "standards/engine/TempLibrary.h"
+#include "standards/functions/DataFileCache.h"
+#include "standards/functions/StandardsFunctionTable.h"
+
+namespace {
+
+using standardstest::TempLibrary;
+
+// Dates a file or folder back, as one edited a while ago, so that what was
+// read from it may be kept.
+void dateBack(const std::filesystem::path& path, std::chrono::minutes age) {
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() - age);
+}
+
+// One evaluation calling one function; the text or number it gives, or
+// "(failed)".
+Tvx_String evaluate(const wchar_t* function, const FunctionArguments& arguments) {
+    DataFileCacheScope evaluation;
+    FunctionResult result;
+    if (!callStandardsFunction(*findStandardsFunction(Tvx_String(function)), arguments, result))
+        return Tvx_String(L"(failed)");
+    return result.kind == FunctionResult::Kind::Number ? Tvx_String(result.number, 2, true)
+                                                       : result.text;
+}
+
+FunctionArgument txt(const wchar_t* text) {
+    return FunctionArgument::ofText(Tvx_String(text));
+}
+FunctionArgument num(double value) {
+    return FunctionArgument::ofNumber(value);
+}
+
+TEST(KeptDataFiles, StandardSizeFilesFollowTheirEdits) {
+    TempLibrary library;
+    const std::filesystem::path file = library.path() / "Connection Standards/Data/sizes.txt";
+    const auto write = [&](std::string_view bytes, std::chrono::minutes age) {
+        library.write("Connection Standards/Data/sizes.txt", bytes);
+        dateBack(file, age);
+    };
+    const auto size = [](const wchar_t* name = L"sizes.txt") {
+        return evaluate(L"STDSIZEWITHTOLERANCE", {txt(name), num(5), num(11), num(1), num(1)});
+    };
+    write("10.5\n", std::chrono::minutes(60));
+    EXPECT_EQ(size(), Tvx_String(L"10.5"));
+    EXPECT_EQ(size(), Tvx_String(L"10.5"));
+    // The same length, another time: only the stamp tells the versions apart.
+    write("11.5\n", std::chrono::minutes(30));
+    EXPECT_EQ(size(), Tvx_String(L"11.5"));
+    EXPECT_EQ(size(), Tvx_String(L"11.5"));
+    std::filesystem::remove(file);
+    EXPECT_EQ(size(), size(L"missing.txt")) << "a removed file offers no sizes";
+}
+
+TEST(KeptDataFiles, LookUpsBySectionNameFollowTheSectionLibrary) {
+    TempLibrary library;
+    library.write("prof/HEA.pr",
+                  "I\t\nSysName\tI/O\tEnglish\tDutch\tGerman\tFrench\th\n"
+                  "200\t1\tHEA 200\t\t\t\t190\n");
+    library.write("Connection Standards/Data/columns.txt", "HEA 200\tshort\nX 1\tmine\n");
+    dateBack(library.path() / "Connection Standards/Data/columns.txt", std::chrono::minutes(60));
+    dateBack(library.path() / "prof/HEA.pr", std::chrono::minutes(60));
+    dateBack(library.path() / "prof", std::chrono::minutes(60));
+    const Tvx_StringArray columns{Tvx_String(L"SysName"), Tvx_String(L"English"), Tvx_String(L"h")};
+    struct Step {
+        const char* what;
+        std::function<void()> change;
+        const wchar_t* key;
+        const wchar_t* expected;
+    };
+    const Step steps[] = {
+        {"a known user name", [] {}, L"HEA-200", L"short"},
+        {"the same again", [] {}, L"hea-200", L"short"},
+        {"a name no table knows stays as written", [] {}, L"MINE-1", L"(failed)"},
+        {"a table added",
+         [&] {
+             gSectionTables.addSectionTable(Tvx_String(L"MINE"), Tvx_String(L"1"), columns,
+                                            {{Tvx_String(L"1"), Tvx_String(L"X 1")}});
+         },
+         L"MINE-1", L"mine"},
+        {"the table removed", [] { gSectionTables.removeTable(Tvx_String(L"MINE")); }, L"MINE-1",
+         L"(failed)"},
+        {"a table file added",
+         [&] {
+             library.write("prof/MINE.pr",
+                           "1\nSysName\tI/O\tEnglish\tDutch\tGerman\tFrench\th\n"
+                           "1\t1\tX 1\t\t\t\t5\n");
+         },
+         L"MINE-1", L"mine"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.change();
+        EXPECT_EQ(evaluate(L"GETPROFCELL", {txt(L"columns.txt"), txt(step.key)}),
+                  Tvx_String(step.expected));
+    }
+    gSectionTables.removeTable(Tvx_String(L"MINE"));
+}
+
+}  // namespace
