@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string_view>
 
 #include "platform/core/Unicode.h"
@@ -35,11 +36,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Tvx_String path = Tvx_String::fromUtf8(dataFile().string());
     Tvx_String value;
     lookUpCell(path, L"M20;8.8", false, value);
-    Tvx_Array<StandardSize> sizes;
-    if (!readStandardSizes(path, sizes))
+    const std::shared_ptr<const StandardSizes> sizes = readStandardSizes(path);
+    if (!sizes)
         std::abort();
     const double picked = standardValueWithTolerance(
-        standardSizeCandidates(StandardSizeKind::Width, sizes, 10), 5, 100, 10, 20);
+        standardSizeCandidates(StandardSizeKind::Width, *sizes, 10), 5, 100, 10, 20);
     (void)picked;
 
     const Tvx_String text(unicode::decodeText(bytes));

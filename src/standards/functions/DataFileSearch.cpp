@@ -9,15 +9,24 @@
 
 namespace {
 
+// The library's folders searched after the argument itself, in order.
+const Tvx_String kLibrarySubfolders[] = {
+    Tvx_String(L"Connection Standards\\Data\\"),
+    Tvx_String(L"Connection Standards\\"),
+    Tvx_String(),
+};
+
+// The candidates are made one at a time, each only when the ones before it
+// do not exist.
 std::optional<Tvx_String> searchDataFile(const Tvx_String& argument) {
+    if (ObjectExportFileExists(argument))
+        return argument;
     const Tvx_String libDir = gSettings.libDir();
-    const Tvx_String candidates[] = {
-        argument,
-        libDir + Tvx_String(L"Connection Standards\\Data\\") + argument,
-        libDir + Tvx_String(L"Connection Standards\\") + argument,
-        libDir + argument,
-    };
-    for (const Tvx_String& candidate : candidates) {
+    Tvx_String candidate;
+    for (const Tvx_String& subfolder : kLibrarySubfolders) {
+        candidate = libDir;
+        candidate += subfolder;
+        candidate += argument;
         if (ObjectExportFileExists(candidate))
             return candidate;
     }
@@ -30,16 +39,19 @@ bool findDataFile(const Tvx_String& argument, Tvx_String& path) {
     if (argument.isEmpty())
         return false;
     DataFileCache* cache = DataFileCache::active();
-    std::optional<Tvx_String> found;
-    if (cache && cache->paths.contains(argument)) {
-        found = cache->paths[argument];
+    const std::optional<Tvx_String>* found = nullptr;
+    std::optional<Tvx_String> searched;
+    if (cache) {
+        auto kept = cache->paths.find(argument);
+        if (kept == cache->paths.end())
+            kept = cache->paths.emplace(argument, searchDataFile(argument)).first;
+        found = &kept->second;
     } else {
-        found = searchDataFile(argument);
-        if (cache)
-            cache->paths[argument] = found;
+        searched = searchDataFile(argument);
+        found = &searched;
     }
-    if (!found)
+    if (!*found)
         return false;
-    path = *found;
+    path = **found;
     return true;
 }

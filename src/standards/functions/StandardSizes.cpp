@@ -7,9 +7,9 @@
 #include "platform/core/NumberText.h"
 #include "platform/core/Rounding.h"
 #include "platform/core/Sorting.h"
-#include "platform/core/TextFile.h"
 #include "platform/core/TextHelpers.h"
 #include "standards/functions/DataFileCache.h"
+#include "standards/functions/KeptTextFileParses.h"
 
 namespace {
 
@@ -24,20 +24,8 @@ double leadingNumber(const Tvx_String& text) {
     return numtext::parseLeadingDouble(text.str());
 }
 
-}  // namespace
-
-bool readStandardSizes(const Tvx_String& path, Tvx_Array<StandardSize>& sizes) {
-    sizes.removeAll();
-    DataFileCache* cache = DataFileCache::active();
-    if (cache) {
-        if (auto kept = cache->find<Tvx_Array<StandardSize>>(path, kStandardSizesReading)) {
-            sizes = *kept;
-            return true;
-        }
-    }
-    Tvx_StringArray lines;
-    if (!ObjectExportReadFile(path, lines))
-        return false;
+std::shared_ptr<const StandardSizes> parseStandardSizes(const Tvx_StringArray& lines) {
+    auto sizes = std::make_shared<StandardSizes>();
     for (const Tvx_String& line : lines) {
         const Tvx_String text = stripSymbols(removeLineComment(removeComments(line)), L" \t");
         if (text.isEmpty())
@@ -51,15 +39,31 @@ bool readStandardSizes(const Tvx_String& path, Tvx_Array<StandardSize>& sizes) {
         } else {
             size.first = leadingNumber(text);
         }
-        sizes.append(size);
+        sizes->append(size);
     }
-    if (cache)
-        cache->keep(path, kStandardSizesReading,
-                    std::make_shared<const Tvx_Array<StandardSize>>(sizes));
-    return true;
+    return sizes;
 }
 
-Tvx_DoubleArray standardSizeCandidates(StandardSizeKind kind, const Tvx_Array<StandardSize>& sizes,
+KeptTextFileParses<StandardSizes>& keptStandardSizes() {
+    static KeptTextFileParses<StandardSizes> kept(&parseStandardSizes);
+    return kept;
+}
+
+}  // namespace
+
+std::shared_ptr<const StandardSizes> readStandardSizes(const Tvx_String& path) {
+    DataFileCache* cache = DataFileCache::active();
+    if (cache) {
+        if (auto kept = cache->find<StandardSizes>(path, kStandardSizesReading))
+            return kept;
+    }
+    std::shared_ptr<const StandardSizes> sizes = keptStandardSizes().get(path);
+    if (cache && sizes)
+        cache->keep(path, kStandardSizesReading, sizes);
+    return sizes;
+}
+
+Tvx_DoubleArray standardSizeCandidates(StandardSizeKind kind, const StandardSizes& sizes,
                                        double thickness) {
     Tvx_DoubleArray candidates;
     for (const StandardSize& size : sizes) {

@@ -17,6 +17,8 @@
 // is accepted, the target is rounded to the step (roundedFallback).
 #pragma once
 
+#include <memory>
+
 #include "platform/core/Tvx_Array.h"
 #include "platform/core/Tvx_String.h"
 
@@ -25,10 +27,13 @@ struct StandardSize {
     double second = 0;  // the part after "x"; 0 for a single number
 };
 
-// Reads the sizes of a standard-size file in file order. Numbers are read with
-// the atof rule (leading number, 0 when none). False, with sizes empty, when
-// the file cannot be read.
-bool readStandardSizes(const Tvx_String& path, Tvx_Array<StandardSize>& sizes);
+using StandardSizes = Tvx_Array<StandardSize>;
+
+// The sizes of a standard-size file in file order. Numbers are read with the
+// atof rule (leading number, 0 when none). Null when the file cannot be read.
+// A file is parsed once for as long as it is unchanged on disk, and read once
+// per evaluation (DataFileCache.h).
+std::shared_ptr<const StandardSizes> readStandardSizes(const Tvx_String& path);
 
 enum class StandardSizeKind {
     Size,       // every first number, in file order
@@ -37,7 +42,7 @@ enum class StandardSizeKind {
                 // equals the thickness asked for, ascending
 };
 
-Tvx_DoubleArray standardSizeCandidates(StandardSizeKind kind, const Tvx_Array<StandardSize>& sizes,
+Tvx_DoubleArray standardSizeCandidates(StandardSizeKind kind, const StandardSizes& sizes,
                                        double thickness);
 
 // Picks the candidate for target within tolerances down and up (the rule

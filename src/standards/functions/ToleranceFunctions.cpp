@@ -1,4 +1,6 @@
 // STDWIDTHWITHTOLERANCE, STDTHICKNESSWITHTOLERANCE and STDSIZEWITHTOLERANCE.
+#include <memory>
+
 #include "platform/core/Tvx_String.h"
 #include "standards/engine/StandardsWarnings.h"
 #include "standards/functions/DataFileSearch.h"
@@ -31,13 +33,14 @@ bool chooseStandardValue(StandardSizeKind kind, const FunctionArgument& file,
         return false;
     if (request.down + request.up <= 0)
         warnOfInvalidTolerances(request.down, request.up);
-    Tvx_Array<StandardSize> sizes;
+    std::shared_ptr<const StandardSizes> sizes;
     Tvx_String path;
     if (findDataFile(file.text, path))
-        readStandardSizes(path, sizes);
-    result.setNumber(
-        standardValueWithTolerance(standardSizeCandidates(kind, sizes, request.thickness),
-                                   request.step, request.target, request.down, request.up));
+        sizes = readStandardSizes(path);
+    const Tvx_DoubleArray candidates =
+        sizes ? standardSizeCandidates(kind, *sizes, request.thickness) : Tvx_DoubleArray();
+    result.setNumber(standardValueWithTolerance(candidates, request.step, request.target,
+                                                request.down, request.up));
     return true;
 }
 
