@@ -1,14 +1,15 @@
 // Reading and writing the grid's value records for the standards functions.
 #include "standards/functions/FunctionRecords.h"
 
+#include <utility>
+
 namespace {
 
-Tvx_String withoutSurroundingQuotes(Tvx_String text) {
-    if (text.startsWith(Tvx_String(L"\"")))
+void removeSurroundingQuotes(Tvx_String& text) {
+    if (!text.isEmpty() && text[0] == L'"')
         text.removeAt(0, 1);
-    if (text.endsWith(Tvx_String(L"\"")))
+    if (!text.isEmpty() && text[text.length() - 1] == L'"')
         text.removeAt(text.length() - 1, 1);
-    return text;
 }
 
 void clearResult(SS_VALUE& record) {
@@ -33,7 +34,8 @@ FunctionArgument readFunctionArgument(const SS_VALUE& record) {
             Tvx_String text;
             if (!getGlobalStr(record.Text, text))
                 return FunctionArgument::other();
-            return FunctionArgument::ofText(withoutSurroundingQuotes(text));
+            removeSurroundingQuotes(text);
+            return FunctionArgument::ofText(std::move(text));
         }
         default:
             return FunctionArgument::other();
@@ -73,8 +75,11 @@ BOOL runStandardsFunction(const StandardsFunction& function, SS_VALUE* result,
         return 0;
     clearResult(*result);
     FunctionArguments read;
-    for (int i = 0; i < count && arguments; ++i)
-        read.append(readFunctionArgument(arguments[i]));
+    if (arguments && count > 0) {
+        read.setLogicalLength(count);
+        for (int i = 0; i < count; ++i)
+            read[i] = readFunctionArgument(arguments[i]);
+    }
     FunctionResult computed;
     if (!callStandardsFunction(function, read, computed))
         return 0;

@@ -2,6 +2,7 @@
 #include "standards/functions/StandardsFunctionTable.h"
 
 #include <array>
+#include <utility>
 
 #include "standards/functions/FunctionBodies.h"
 
@@ -44,6 +45,6 @@ bool callStandardsFunction(const StandardsFunction& function, const FunctionArgu
     FunctionResult computed;
     if (!function.body(arguments, computed))
         return false;
-    result = computed;
+    result = std::move(computed);
     return true;
 }
