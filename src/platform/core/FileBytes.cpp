@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <system_error>
 
+#include "platform/core/FileStatus.h"
 #include "platform/core/PathMapping.h"
 
 namespace fs = std::filesystem;
@@ -36,15 +36,15 @@ bool writeAll(int descriptor, std::string_view bytes) {
 // Creates a new temporary file in target's folder, with the permissions of
 // the file it will replace; -1 when the folder refuses it.
 int createTemporary(const fs::path& target, fs::path& temporary) {
-    struct stat existing {};
-    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    const PathStatus existing = pathStatus(target);
+    const bool replacing = existing.kind != PathKind::Missing;
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target.parent_path() / (".vtss-write-" + std::to_string(::getpid()) + "-" +
                                             std::to_string(++gTemporaryCounter));
         const int descriptor =
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor >= 0 && replacing)
-            (void)::fchmod(descriptor, existing.st_mode & 07777);
+            (void)::fchmod(descriptor, existing.permissions);
         if (descriptor >= 0 || errno != EEXIST)
             return descriptor;
     }
@@ -64,8 +64,7 @@ std::optional<std::string> readFileBytes(const Tvx_String& path) {
 }
 
 std::optional<std::string> readFileBytesAt(const fs::path& mapped) {
-    std::error_code error;
-    if (mapped.empty() || !fs::is_regular_file(mapped, error))
+    if (pathStatus(mapped).kind != PathKind::File)
         return std::nullopt;
     std::ifstream in(mapped, std::ios::binary);
     if (!in)
@@ -79,8 +78,7 @@ std::optional<std::string> readFileBytesAt(const fs::path& mapped) {
 bool writeFileBytes(const Tvx_String& path, std::string_view bytes) {
     const bool injectedFault = takeInjectedFault();
     const fs::path target = mapPath(path);
-    std::error_code error;
-    if (target.empty() || !target.has_filename() || fs::is_directory(target, error))
+    if (target.empty() || !target.has_filename() || pathStatus(target).kind == PathKind::Folder)
         return false;
 
     fs::path temporary;
@@ -99,6 +97,7 @@ bool writeFileBytes(const Tvx_String& path, std::string_view bytes) {
         written = ::rename(temporary.c_str(), target.c_str()) == 0;
     if (!written)
         ::unlink(temporary.c_str());
+    forgetFileStatus();
     return written;
 }
 

@@ -11,6 +11,7 @@
 
 #include "platform/core/FileBytes.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/FileStatus.h"
 #include "platform/core/PathMapping.h"
 #include "platform/core/StampedCache.h"
 
@@ -128,6 +129,11 @@ bool findFiles(const Tvx_String& folder, const Tvx_String& pattern, bool recursi
     return true;
 }
 
+Tvx_FileTime modificationTime(const FileStamp& stamp) {
+    return Tvx_FileTime(std::chrono::duration_cast<Tvx_FileTime::duration>(
+        std::chrono::nanoseconds(stamp.modifiedNanoseconds)));
+}
+
 }  // namespace
 
 bool matchesFilePattern(const Tvx_String& name, const Tvx_String& pattern) {
@@ -137,13 +143,11 @@ bool matchesFilePattern(const Tvx_String& name, const Tvx_String& pattern) {
 }
 
 bool ObjectExportFileExists(const Tvx_String& path) {
-    std::error_code error;
-    return fs::is_regular_file(mapPath(path), error);
+    return pathStatus(mapPath(path)).kind == PathKind::File;
 }
 
 bool ObjectExportFolderExists(const Tvx_String& path) {
-    std::error_code error;
-    return fs::is_directory(mapPath(path), error);
+    return pathStatus(mapPath(path)).kind == PathKind::Folder;
 }
 
 bool ObjectExportFindFiles(const Tvx_String& folder, const Tvx_String& pattern,
@@ -164,42 +168,44 @@ bool ObjectExportCreateDirectory(const Tvx_String& folder) {
         return false;
     std::error_code error;
     fs::create_directories(mapped, error);
-    return fs::is_directory(mapped, error);
+    forgetFileStatus();
+    return pathStatus(mapped).kind == PathKind::Folder;
 }
 
 bool ObjectExportGetFileTime(const Tvx_String& path, Tvx_FileTime& time) {
-    std::error_code error;
-    const fs::file_time_type written = fs::last_write_time(mapPath(path), error);
-    if (error)
+    const PathStatus status = pathStatus(mapPath(path));
+    if (status.kind == PathKind::Missing)
         return false;
-    time = std::chrono::time_point_cast<Tvx_FileTime::duration>(
-        std::chrono::file_clock::to_sys(written));
+    time = modificationTime(status.stamp);
     return true;
 }
 
 bool ObjectExportCopyFile(const Tvx_String& source, const Tvx_String& target, bool overwrite) {
-    std::error_code error;
-    const fs::path mappedSource = mapPath(source);
-    const fs::file_time_type sourceTime = fs::last_write_time(mappedSource, error);
-    if (error)
+    const PathStatus sourceStatus = pathStatus(mapPath(source));
+    if (sourceStatus.kind == PathKind::Missing)
         return false;
     const std::optional<std::string> bytes = readFileBytes(source);
     if (!bytes)
         return false;
-    if (!overwrite && fs::exists(mapPath(target), error))
+    if (!overwrite && pathStatus(mapPath(target)).kind != PathKind::Missing)
         return false;
     if (!writeFileBytes(target, *bytes))
         return false;
-    fs::last_write_time(mapPath(target), sourceTime, error);
+    std::error_code error;
+    fs::last_write_time(mapPath(target),
+                        std::chrono::file_clock::from_sys(modificationTime(sourceStatus.stamp)),
+                        error);
+    forgetFileStatus();
     return true;
 }
 
 bool deleteFile(const Tvx_String& path) {
     const fs::path mapped = mapPath(path);
-    std::error_code error;
-    if (!fs::is_regular_file(fs::symlink_status(mapped, error)) &&
-        !fs::is_symlink(fs::symlink_status(mapped, error))) {
+    const PathKind kind = pathLinkStatus(mapped).kind;
+    if (kind != PathKind::File && kind != PathKind::Link)
         return false;
-    }
-    return fs::remove(mapped, error) && !error;
+    std::error_code error;
+    const bool removed = fs::remove(mapped, error) && !error;
+    forgetFileStatus();
+    return removed;
 }

@@ -1,33 +1,27 @@
-// File stamps from the file system.
+// File stamps from the file status (FileStatus.h).
 #include "platform/core/FileStamp.h"
-
-#include <sys/stat.h>
 
 #include <chrono>
 
+#include "platform/core/FileStatus.h"
+
 namespace {
 
-std::optional<FileStamp> stampOf(const std::filesystem::path& path, mode_t type) {
-    struct stat status {};
-    if (path.empty() || ::stat(path.c_str(), &status) != 0 || (status.st_mode & S_IFMT) != type)
+std::optional<FileStamp> stampOf(const std::filesystem::path& path, PathKind kind) {
+    const PathStatus status = pathStatus(path);
+    if (status.kind != kind)
         return std::nullopt;
-    FileStamp stamp;
-    stamp.device = static_cast<std::uint64_t>(status.st_dev);
-    stamp.inode = static_cast<std::uint64_t>(status.st_ino);
-    stamp.size = static_cast<std::uint64_t>(status.st_size);
-    stamp.modifiedNanoseconds =
-        static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec;
-    return stamp;
+    return status.stamp;
 }
 
 }  // namespace
 
 std::optional<FileStamp> fileStampOf(const std::filesystem::path& path) {
-    return stampOf(path, S_IFREG);
+    return stampOf(path, PathKind::File);
 }
 
 std::optional<FileStamp> folderStampOf(const std::filesystem::path& path) {
-    return stampOf(path, S_IFDIR);
+    return stampOf(path, PathKind::Folder);
 }
 
 bool isSettled(const FileStamp& stamp) {

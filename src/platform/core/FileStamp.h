@@ -18,7 +18,8 @@ struct FileStamp {
 };
 
 // The stamp of the file at a file-system path (already mapped, PathMapping.h);
-// nothing when the path names no regular file.
+// nothing when the path names no regular file. Asked through FileStatus.h, so
+// remembered while a FileStatusScope is open.
 std::optional<FileStamp> fileStampOf(const std::filesystem::path& path);
 // The same for a folder (its time changes when entries are added, removed or
 // renamed); nothing when the path names no folder.

@@ -2,10 +2,14 @@
 // onto this file system.
 #include "platform/core/PathMapping.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <optional>
-#include <system_error>
+#include <string>
+#include <unordered_map>
 
+#include "platform/core/FileStatus.h"
 #include "platform/core/FolderNames.h"
 #include "platform/core/Unicode.h"
 
@@ -23,8 +27,20 @@ bool isAsciiLetter(wchar_t c) {
 }
 
 bool existsQuietly(const fs::path& path) {
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
+    return pathLinkStatus(path).kind != PathKind::Missing;
+}
+
+// Mappings made while file status is remembered (FileStatus.h): a mapping
+// depends only on the statuses and listings it looked at and on the drive
+// root, so it holds for as long as those statuses are remembered.
+struct RememberedMappings {
+    std::uint64_t generation = 0;
+    std::unordered_map<std::wstring, fs::path> paths;
+};
+
+RememberedMappings& rememberedMappings() {
+    static RememberedMappings mappings;
+    return mappings;
 }
 
 // The folders listed for letter-case look-ups, kept while unchanged.
@@ -67,10 +83,28 @@ fs::path resolveLetterCase(const fs::path& path) {
     return resolved;
 }
 
+fs::path mapAfresh(const Tvx_String& path) {
+    std::wstring_view text = path.str();
+    const bool drive = text.size() >= 2 && isAsciiLetter(text[0]) && text[1] == L':';
+    if (drive) {
+        text.remove_prefix(2);
+        while (!text.empty() && (text.front() == L'/' || text.front() == L'\\'))
+            text.remove_prefix(1);
+    }
+    // A "\\" byte never occurs inside a longer UTF-8 sequence, so separators
+    // can be turned after the conversion.
+    std::string bytes = unicode::toUtf8(text);
+    std::replace(bytes.begin(), bytes.end(), '\\', '/');
+    if (drive)
+        return resolveLetterCase(driveRoot() / fs::path(std::move(bytes)));
+    return resolveLetterCase(fs::path(std::move(bytes)));
+}
+
 }  // namespace
 
 void setDriveRoot(const fs::path& root) {
     driveRootOverride() = root;
+    rememberedMappings().paths.clear();
 }
 
 fs::path driveRoot() {
@@ -83,23 +117,20 @@ fs::path driveRoot() {
 }
 
 fs::path mapPath(const Tvx_String& path) {
-    std::wstring text = path.str();
-    for (wchar_t& c : text) {
-        if (c == L'\\')
-            c = L'/';
+    if (!fileStatusRemembered())
+        return mapAfresh(path);
+    RememberedMappings& mappings = rememberedMappings();
+    if (mappings.generation != fileStatusGeneration()) {
+        mappings.paths.clear();
+        mappings.generation = fileStatusGeneration();
     }
-    fs::path mapped;
-    if (text.size() >= 2 && isAsciiLetter(text[0]) && text[1] == L':') {
-        std::wstring rest = text.substr(2);
-        while (!rest.empty() && rest.front() == L'/')
-            rest.erase(0, 1);
-        mapped = driveRoot() / fs::path(unicode::toUtf8(rest));
-    } else {
-        mapped = fs::path(unicode::toUtf8(text));
-    }
-    return resolveLetterCase(mapped);
+    const auto known = mappings.paths.find(path.str());
+    if (known != mappings.paths.end())
+        return known->second;
+    return mappings.paths.emplace(path.str(), mapAfresh(path)).first->second;
 }
 
 void clearPathMappingCache() {
     folderNames().clear();
+    rememberedMappings().paths.clear();
 }

@@ -17,6 +17,10 @@
 // Relative paths stay relative (to the process's working folder).
 // The folders listed for step 3 are kept while they do not change
 // (FolderNames.h), so a path that misses again costs a look-up, not a listing.
+// Every existence check goes through FileStatus.h. While a FileStatusScope is
+// open the mapping of each text is remembered as well, and dropped with the
+// remembered statuses (the rule of FileStatus.h); setDriveRoot drops it too,
+// and a change of VTSS_DRIVE_ROOT is seen once the outermost scope has closed.
 //
 // The drive root is, in this order: the value of setDriveRoot, the environment
 // variable VTSS_DRIVE_ROOT when set and not empty, and "/".

@@ -5,6 +5,7 @@
 
 #include "frame/ResourceScope.h"
 #include "frame/VtSSDlgsMgr.h"
+#include "platform/core/FileStatus.h"
 #include "standards/dialogs/CDlgSSStandards.h"
 #include "standards/functions/DataFileCache.h"
 
@@ -28,6 +29,7 @@ VtVarCell testArgument(int kind, const wchar_t* name, const wchar_t* value) {
 
 bool StartDlgStandardsSS(VtDlgStandardsData& data) {
     VtResourceScope scope;
+    FileStatusScope fileStatus;
     DataFileCacheScope dataFiles;
     setStandardsWindowFactory(&makeStandardsWindow);
     auto* dialog = static_cast<CDialog*>(gSSDlgsMgr.getDlg());

@@ -1,0 +1,58 @@
+// The one place where the module asks the file system whether a path exists,
+// what it names and its stamp, with a memo that lasts one evaluation.
+//
+// Rule: within one evaluation the file system is looked at once per path.
+// - While a FileStatusScope is open, the status of a path is asked of the
+//   file system the first time and remembered until the outermost scope
+//   closes. Scopes nest and share one memo for the whole process, so an
+//   evaluation and the child sheets it starts see one consistent picture.
+// - Every change made through the core's own file functions (a write, a
+//   rename, a copy, a delete, a new folder: FileBytes.h, FileOperations.h)
+//   forgets everything remembered, so the module sees its own changes at once.
+// - Outside any scope nothing is remembered: every call asks the file system.
+// - A change made by another program while a scope is open is seen once the
+//   outermost scope has closed.
+// Paths are remembered exactly as given (already mapped, PathMapping.h), so
+// "a/b" and "a//b" are asked about separately. The memo is meant for the
+// module's one thread.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "platform/core/FileStamp.h"
+
+enum class PathKind { Missing, File, Folder, Link, Other };
+
+struct PathStatus {
+    // Missing also when the path is empty or cannot be examined (no access).
+    PathKind kind = PathKind::Missing;
+    FileStamp stamp;           // unset when Missing
+    unsigned permissions = 0;  // the permission bits (07777); 0 when Missing
+};
+
+// What path names, following a symbolic link at its end (Link never results).
+PathStatus pathStatus(const std::filesystem::path& path);
+// What path names without following a symbolic link at its end: Link for a
+// link, also one whose target is missing.
+PathStatus pathLinkStatus(const std::filesystem::path& path);
+
+// Keeps statuses while it lives (the rule above).
+class FileStatusScope {
+  public:
+    FileStatusScope();
+    ~FileStatusScope();
+    FileStatusScope(const FileStatusScope&) = delete;
+    FileStatusScope& operator=(const FileStatusScope&) = delete;
+};
+
+// Forgets every status remembered; called by the core's functions that change
+// files or folders.
+void forgetFileStatus();
+
+// True while a FileStatusScope is open.
+bool fileStatusRemembered();
+// A number that changes whenever remembered statuses are dropped (a forget, or
+// the outermost scope closing). Memos built on the statuses (the path mapping)
+// keep what they made with this number and drop it when the number changes.
+std::uint64_t fileStatusGeneration();

@@ -1,0 +1,153 @@
+// File status remembered for the length of a scope, and forgotten at every
+// change made through the core's file functions.
+#include "platform/core/FileStatus.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "platform/core/FileBytes.h"
+#include "platform/core/FileOperations.h"
+#include "platform/core/FileStamp.h"
+#include "platform/core/PathMapping.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileStatusTest : public testing::Test {
+  protected:
+    void SetUp() override { setDriveRoot(temp.path()); }
+    void TearDown() override { setDriveRoot({}); }
+    testsupport::TempDir temp;
+};
+
+TEST_F(FileStatusTest, NothingIsRememberedOutsideAScope) {
+    EXPECT_FALSE(fileStatusRemembered());
+    EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+    temp.write("a.txt", "one");
+    EXPECT_TRUE(ObjectExportFileExists(L"c:\\a.txt"));
+    const std::optional<FileStamp> before = fileStampOf(temp.path() / "a.txt");
+    temp.write("a.txt", "three");
+    const std::optional<FileStamp> after = fileStampOf(temp.path() / "a.txt");
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(after->size, 5u);
+    fs::remove(temp.path() / "a.txt");
+    EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+}
+
+TEST_F(FileStatusTest, AScopeLooksOncePerPath) {
+    FileStatusScope scope;
+    EXPECT_TRUE(fileStatusRemembered());
+    EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+    temp.write("a.txt", "made by another program");
+    EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+    EXPECT_EQ(pathStatus(temp.path() / "a.txt").kind, PathKind::Missing);
+}
+
+TEST_F(FileStatusTest, AFileCreatedOrChangedBetweenScopesIsSeen) {
+    {
+        FileStatusScope scope;
+        EXPECT_FALSE(ObjectExportFileExists(L"c:\\Data\\A.txt"));
+    }
+    temp.write("data/a.txt", "one");
+    std::optional<FileStamp> first;
+    {
+        FileStatusScope scope;
+        EXPECT_TRUE(ObjectExportFileExists(L"c:\\Data\\A.txt"));
+        first = fileStampOf(mapPath(L"c:\\Data\\A.txt"));
+    }
+    temp.write("data/a.txt", "four");
+    FileStatusScope scope;
+    const std::optional<FileStamp> second = fileStampOf(mapPath(L"c:\\Data\\A.txt"));
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(first->size, 3u);
+    EXPECT_EQ(second->size, 4u);
+}
+
+TEST_F(FileStatusTest, AnInnerScopeKeepsTheOuterMemo) {
+    FileStatusScope outer;
+    EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+    { FileStatusScope inner; }
+    EXPECT_TRUE(fileStatusRemembered());
+    temp.write("a.txt", "x");
+    EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+}
+
+// Each change through the core is seen at once inside a scope, also by a path
+// written in another letter case (its mapping is made afresh).
+TEST_F(FileStatusTest, ChangesThroughTheCoreAreSeenAtOnce) {
+    struct Case {
+        const char* name;
+        std::function<void(const testsupport::TempDir&)> prepare;
+        std::function<bool()> change;
+        std::function<bool()> seen;
+    };
+    const auto nothing = [](const testsupport::TempDir&) {};
+    const Case cases[] = {
+        {"write", nothing, [] { return writeFileBytes(L"c:\\Out.txt", "new"); },
+         [] { return ObjectExportFileExists(L"c:\\OUT.TXT"); }},
+        {"rewrite", [](const testsupport::TempDir& t) { t.write("out.txt", "old"); },
+         [] { return writeFileBytes(L"c:\\out.txt", "longer"); },
+         [] {
+             const std::optional<FileStamp> stamp = fileStampOf(mapPath(L"c:\\OUT.txt"));
+             return stamp && stamp->size == 6u;
+         }},
+        {"copy", [](const testsupport::TempDir& t) { t.write("in.txt", "abc"); },
+         [] { return ObjectExportCopyFile(L"c:\\in.txt", L"c:\\copy.txt", false); },
+         [] { return ObjectExportFileExists(L"c:\\Copy.txt"); }},
+        {"delete", [](const testsupport::TempDir& t) { t.write("gone.txt", "abc"); },
+         [] { return deleteFile(L"c:\\gone.txt"); },
+         [] { return !ObjectExportFileExists(L"c:\\GONE.txt"); }},
+        {"folder", nothing, [] { return ObjectExportCreateDirectory(L"c:\\New\\Sub"); },
+         [] { return ObjectExportFolderExists(L"c:\\new\\sub"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::TempDir root;
+        setDriveRoot(root.path());
+        c.prepare(root);
+        FileStatusScope scope;
+        (void)c.seen();  // remembers the status before the change
+        ASSERT_TRUE(c.change());
+        EXPECT_TRUE(c.seen());
+    }
+}
+
+TEST_F(FileStatusTest, LinksAreFollowedOrNotAsAsked) {
+    temp.write("target.txt", "abc");
+    fs::create_symlink(temp.path() / "target.txt", temp.path() / "link.txt");
+    fs::create_symlink(temp.path() / "none.txt", temp.path() / "dangling.txt");
+    for (const bool remembered : {false, true}) {
+        SCOPED_TRACE(remembered);
+        std::optional<FileStatusScope> scope;
+        if (remembered)
+            scope.emplace();
+        EXPECT_EQ(pathStatus(temp.path() / "link.txt").kind, PathKind::File);
+        EXPECT_EQ(pathLinkStatus(temp.path() / "link.txt").kind, PathKind::Link);
+        EXPECT_EQ(pathStatus(temp.path() / "link.txt").stamp.size, 3u);
+        EXPECT_EQ(pathLinkStatus(temp.path() / "dangling.txt").kind, PathKind::Link);
+        EXPECT_EQ(pathStatus(temp.path() / "dangling.txt").kind, PathKind::Missing);
+        EXPECT_EQ(pathStatus(temp.path()).kind, PathKind::Folder);
+        EXPECT_EQ(pathStatus(fs::path()).kind, PathKind::Missing);
+    }
+}
+
+TEST_F(FileStatusTest, TheMemoEndsWithTheOutermostScope) {
+    const std::uint64_t before = fileStatusGeneration();
+    {
+        FileStatusScope scope;
+        EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+    }
+    EXPECT_NE(fileStatusGeneration(), before);
+    EXPECT_FALSE(fileStatusRemembered());
+    temp.write("a.txt", "x");
+    FileStatusScope scope;
+    EXPECT_TRUE(ObjectExportFileExists(L"c:\\a.txt"));
+}
+
+}  // namespace
