@@ -2,17 +2,45 @@
 #include "platform/core/ArrayText.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 #include "platform/core/TextHelpers.h"
 
 namespace {
 
-const Tvx_String kBlanks(L" \t");
+constexpr std::wstring_view kBlanks = L" \t";
 
-Tvx_String trimIf(const Tvx_String& text, bool trim) {
-    return trim ? stripSymbols(text, kBlanks) : text;
+// The part without blanks at both ends when trim is set.
+Tvx_String trimmedIf(std::wstring_view part, bool trim) {
+    if (trim) {
+        const size_t start = part.find_first_not_of(kBlanks);
+        if (start == std::wstring_view::npos)
+            return Tvx_String();
+        part = part.substr(start, part.find_last_not_of(kBlanks) + 1 - start);
+    }
+    return Tvx_String(part);
 }
+
+// Hashing and comparing names by the case rule of the flag, without copies.
+struct NameHash {
+    bool matchCase;
+    size_t operator()(const Tvx_String* name) const {
+        if (matchCase)
+            return std::hash<Tvx_String>{}(*name);
+        size_t hash = 14695981039346656037ull;
+        for (wchar_t c : name->str())
+            hash = (hash ^ static_cast<size_t>(foldCase(c))) * 1099511628211ull;
+        return hash;
+    }
+};
+
+struct NameEqual {
+    bool matchCase;
+    bool operator()(const Tvx_String* a, const Tvx_String* b) const {
+        return a->equal(*b, matchCase);
+    }
+};
 
 // The decimal number in digits plus one ("099" gives "100", "9" gives "10").
 std::wstring countUp(std::wstring digits) {
@@ -32,15 +60,13 @@ Tvx_StringArray strToArr(const Tvx_String& text, wchar_t separator) {
     Tvx_StringArray parts;
     if (text.isEmpty())
         return parts;
-    const std::wstring& s = text.str();
+    const std::wstring_view s = text.str();
     size_t start = 0;
     for (;;) {
         const size_t end = s.find(separator, start);
-        if (end == std::wstring::npos) {
-            parts.append(Tvx_String(s.substr(start)));
+        parts.items().emplace_back(s.substr(start, end - start));
+        if (end == std::wstring_view::npos)
             return parts;
-        }
-        parts.append(Tvx_String(s.substr(start, end - start)));
         start = end + 1;
     }
 }
@@ -57,22 +83,32 @@ Tvx_String arrToStr(const Tvx_StringArray& items, wchar_t separator) {
 
 bool splitStringAtSymbol(const Tvx_String& text, wchar_t symbol, Tvx_String& first,
                          Tvx_String& second, bool flag) {
-    const size_t at = text.str().find(symbol);
-    if (at == std::wstring::npos) {
-        first = trimIf(text, flag);
+    const std::wstring_view whole = text.str();
+    const size_t at = whole.find(symbol);
+    if (at == std::wstring_view::npos) {
+        first = trimmedIf(whole, flag);
         second = Tvx_String();
         return false;
     }
-    first = trimIf(Tvx_String(text.str().substr(0, at)), flag);
-    second = trimIf(Tvx_String(text.str().substr(at + 1)), flag);
+    first = trimmedIf(whole.substr(0, at), flag);
+    second = trimmedIf(whole.substr(at + 1), flag);
     return true;
 }
 
 void splitStringAtSymbol(const Tvx_String& text, wchar_t symbol, Tvx_StringArray& parts,
                          bool flag) {
-    parts = strToArr(text, symbol);
-    for (Tvx_String& part : parts)
-        part = trimIf(part, flag);
+    parts.removeAll();
+    const std::wstring_view whole = text.str();
+    if (whole.empty())
+        return;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = whole.find(symbol, start);
+        parts.items().push_back(trimmedIf(whole.substr(start, end - start), flag));
+        if (end == std::wstring_view::npos)
+            return;
+        start = end + 1;
+    }
 }
 
 Tvx_StringArrArr arrToArrArr(const Tvx_StringArray& lines, wchar_t separator) {
@@ -91,10 +127,10 @@ Tvx_StringArray arrArrToArr(const Tvx_StringArrArr& arrays, wchar_t separator) {
 
 Tvx_IntArray getDuplicates(const Tvx_StringArray& names, bool flag) {
     Tvx_IntArray duplicates;
-    std::unordered_set<std::wstring> seen;
+    std::unordered_set<const Tvx_String*, NameHash, NameEqual> seen(
+        static_cast<size_t>(names.length()), NameHash{flag}, NameEqual{flag});
     for (int i = 0; i < names.length(); ++i) {
-        std::wstring comparable = flag ? names[i].str() : names[i].toLower().str();
-        if (!seen.insert(std::move(comparable)).second)
+        if (!seen.insert(&names[i]).second)
             duplicates.append(i);
     }
     return duplicates;

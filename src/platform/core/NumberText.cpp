@@ -14,32 +14,43 @@ bool isBlank(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\v' || c == L'\f';
 }
 
-std::wstring widen(std::string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
 // The digits and exponent of the shortest round-trip text of |value|: the
-// value equals 0.d1d2d3... * 10^exponent10.
+// value equals 0.d1d2d3... * 10^exponent10. A double has at most 17
+// significant digits; rounding may add one in front.
 struct DecimalDigits {
-    std::string digits;  // no leading zeros; "0" for zero
-    int exponent10 = 0;
+    char digits[20] = {'0'};  // no leading zeros; "0" for zero
+    int count = 1;
+    int exponent10 = 1;
+
+    bool isZero() const { return count == 1 && digits[0] == '0'; }
+    void setZero() {
+        digits[0] = '0';
+        count = 1;
+        exponent10 = 1;
+    }
+    // The digit at index, '0' past the last one.
+    char at(int index) const { return index < count ? digits[index] : '0'; }
 };
 
 DecimalDigits shortestDigits(double magnitude) {
     char buffer[64];
-    auto result =
+    const auto result =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific);
-    std::string text(buffer, result.ptr);  // d.dddde[+-]xx
+    const std::string_view text(buffer, static_cast<size_t>(result.ptr - buffer));  // d.dddde[+-]xx
     const size_t e = text.find('e');
     DecimalDigits out;
-    out.exponent10 = std::stoi(text.substr(e + 1)) + 1;
+    out.count = 0;
     for (size_t i = 0; i < e; ++i) {
         if (text[i] != '.')
-            out.digits.push_back(text[i]);
+            out.digits[out.count++] = text[i];
     }
-    while (out.digits.size() > 1 && out.digits.back() == '0')
-        out.digits.pop_back();
-    if (out.digits == "0")
+    int exponent = 0;
+    for (size_t i = e + 2; i < text.size(); ++i)
+        exponent = exponent * 10 + (text[i] - '0');
+    out.exponent10 = (text[e + 1] == '-' ? -exponent : exponent) + 1;
+    while (out.count > 1 && out.digits[out.count - 1] == '0')
+        --out.count;
+    if (out.isZero())
         out.exponent10 = 1;
     return out;
 }
@@ -47,15 +58,14 @@ DecimalDigits shortestDigits(double magnitude) {
 // Rounds the digits half away from zero, keeping `keep` digits (keep may be 0
 // or negative: then the number rounds to 0 or to one unit of the first kept place).
 void roundDigits(DecimalDigits& d, int keep) {
-    if (keep >= static_cast<int>(d.digits.size()))
+    if (keep >= d.count)
         return;
     if (keep < 0) {
-        d.digits = "0";
-        d.exponent10 = 1;
+        d.setZero();
         return;
     }
     const bool up = d.digits[keep] >= '5';
-    d.digits.resize(keep);
+    d.count = keep;
     if (up) {
         int i = keep - 1;
         while (i >= 0 && d.digits[i] == '9') {
@@ -63,22 +73,18 @@ void roundDigits(DecimalDigits& d, int keep) {
             --i;
         }
         if (i < 0) {
-            d.digits.insert(d.digits.begin(), '1');
+            std::copy_backward(d.digits, d.digits + d.count, d.digits + d.count + 1);
+            d.digits[0] = '1';
+            ++d.count;
             d.exponent10 += 1;
         } else {
             d.digits[i] += 1;
         }
     }
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
-    if (d.digits.empty()) {
-        d.digits = "0";
-        d.exponent10 = 1;
-    }
-}
-
-bool isZero(const DecimalDigits& d) {
-    return d.digits == "0";
+    while (d.count > 0 && d.digits[d.count - 1] == '0')
+        --d.count;
+    if (d.count == 0)
+        d.setZero();
 }
 
 std::wstring specialText(double value) {
@@ -116,11 +122,19 @@ size_t numberPrefixLength(std::wstring_view text) {
     return i;
 }
 
+// Converts a text that numberPrefixLength accepted in full.
 double convertNumber(std::wstring_view number) {
-    std::string narrow;
-    narrow.reserve(number.size());
-    for (wchar_t c : number)
-        narrow.push_back(static_cast<char>(c));
+    // Such a text is ASCII: each character narrows to one byte.
+    char small[64];
+    std::string large;
+    char* bytes = small;
+    if (number.size() > sizeof small) {
+        large.resize(number.size());
+        bytes = large.data();
+    }
+    for (size_t i = 0; i < number.size(); ++i)
+        bytes[i] = static_cast<char>(number[i]);
+    const std::string_view narrow(bytes, number.size());
     const char* begin = narrow.data();
     if (!narrow.empty() && narrow[0] == '+')
         ++begin;
@@ -130,7 +144,8 @@ double convertNumber(std::wstring_view number) {
         // Overflow reads as infinity, underflow as zero, like strtod.
         const bool negative = !narrow.empty() && narrow[0] == '-';
         const size_t e = narrow.find_first_of("eE");
-        const bool tiny = e != std::string::npos && narrow.find('-', e) != std::string::npos;
+        const bool tiny =
+            e != std::string_view::npos && narrow.find('-', e) != std::string_view::npos;
         value = tiny ? 0.0 : HUGE_VAL;
         if (negative)
             value = -value;
@@ -146,27 +161,27 @@ std::wstring formatFixed(double value, int decimals) {
     decimals = std::clamp(decimals, 0, 17);
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, d.exponent10 + decimals);
-    std::string out;
-    if (value < 0 && !isZero(d))
-        out.push_back('-');
+    const bool zero = d.isZero();
+    const int integerDigits = d.exponent10 <= 0 || zero ? 1 : d.exponent10;
+    std::wstring out;
+    out.reserve(static_cast<size_t>(integerDigits + decimals + 2));
+    if (value < 0 && !zero)
+        out.push_back(L'-');
     // Integer part.
-    if (d.exponent10 <= 0 || isZero(d)) {
-        out.push_back('0');
+    if (d.exponent10 <= 0 || zero) {
+        out.push_back(L'0');
     } else {
-        for (int i = 0; i < d.exponent10; ++i) {
-            out.push_back(i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0');
-        }
+        for (int i = 0; i < d.exponent10; ++i)
+            out.push_back(static_cast<wchar_t>(d.at(i)));
     }
     if (decimals > 0) {
-        out.push_back('.');
+        out.push_back(L'.');
         for (int place = 1; place <= decimals; ++place) {
             const int index = d.exponent10 + place - 1;
-            const bool inDigits =
-                !isZero(d) && index >= 0 && index < static_cast<int>(d.digits.size());
-            out.push_back(inDigits ? d.digits[index] : '0');
+            out.push_back(!zero && index >= 0 ? static_cast<wchar_t>(d.at(index)) : L'0');
         }
     }
-    return widen(out);
+    return out;
 }
 
 std::wstring formatGeneral(double value) {
@@ -174,38 +189,42 @@ std::wstring formatGeneral(double value) {
         return specialText(value);
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, 15);
-    if (isZero(d))
+    if (d.isZero())
         return L"0";
-    std::string out;
+    std::wstring out;
+    out.reserve(24);
+    const auto appendDigits = [&](int from) {
+        for (int i = from; i < d.count; ++i)
+            out.push_back(static_cast<wchar_t>(d.digits[i]));
+    };
     if (value < 0)
-        out.push_back('-');
+        out.push_back(L'-');
     const int exponent = d.exponent10 - 1;  // of the first digit
     if (exponent >= 15 || exponent < -5) {
-        out.push_back(d.digits[0]);
-        if (d.digits.size() > 1) {
-            out.push_back('.');
-            out.append(d.digits, 1);
+        out.push_back(static_cast<wchar_t>(d.digits[0]));
+        if (d.count > 1) {
+            out.push_back(L'.');
+            appendDigits(1);
         }
-        out.push_back('E');
-        out.push_back(exponent < 0 ? '-' : '+');
+        out.push_back(L'E');
+        out.push_back(exponent < 0 ? L'-' : L'+');
         const int magnitude = std::abs(exponent);
         if (magnitude < 10)
-            out.push_back('0');
-        out.append(std::to_string(magnitude));
+            out.push_back(L'0');
+        out.append(std::to_wstring(magnitude));
     } else if (d.exponent10 <= 0) {
-        out.append("0.");
-        out.append(static_cast<size_t>(-d.exponent10), '0');
-        out.append(d.digits);
+        out.append(L"0.");
+        out.append(static_cast<size_t>(-d.exponent10), L'0');
+        appendDigits(0);
     } else {
-        for (int i = 0; i < d.exponent10; ++i) {
-            out.push_back(i < static_cast<int>(d.digits.size()) ? d.digits[i] : '0');
-        }
-        if (static_cast<int>(d.digits.size()) > d.exponent10) {
-            out.push_back('.');
-            out.append(d.digits, static_cast<size_t>(d.exponent10));
+        for (int i = 0; i < d.exponent10; ++i)
+            out.push_back(static_cast<wchar_t>(d.at(i)));
+        if (d.count > d.exponent10) {
+            out.push_back(L'.');
+            appendDigits(d.exponent10);
         }
     }
-    return widen(out);
+    return out;
 }
 
 double parseLeadingDouble(std::wstring_view text) {

@@ -16,24 +16,32 @@ Tvx_String withFolderSeparator(const Tvx_String& folder) {
     return folder + Tvx_String(slashLast ? L"/" : L"\\");
 }
 
-Tvx_String Tvx_Settings::libDir() const {
+const Tvx_String& Tvx_Settings::Derived::from(const char* text) {
+    if (!made || source != text) {
+        source = text;
+        folder = withFolderSeparator(Tvx_String::fromUtf8(source));
+        made = true;
+    }
+    return folder;
+}
+
+const Tvx_String& Tvx_Settings::libDir() const {
     if (!libDir_.isEmpty())
         return libDir_;
     const char* fromEnvironment = std::getenv("VTSS_LIBRARY");
-    if (fromEnvironment != nullptr && *fromEnvironment != '\0') {
-        return withFolderSeparator(Tvx_String::fromUtf8(fromEnvironment));
-    }
-    return withFolderSeparator(Tvx_String::fromUtf8(VTSS_SAMPLE_LIBRARY_DIR));
+    if (fromEnvironment != nullptr && *fromEnvironment != '\0')
+        return defaultLibDir_.from(fromEnvironment);
+    return defaultLibDir_.from(VTSS_SAMPLE_LIBRARY_DIR);
 }
 
 void Tvx_Settings::setLibDir(const Tvx_String& folder) {
     libDir_ = withFolderSeparator(folder);
 }
 
-Tvx_String Tvx_Settings::tvxDir() const {
+const Tvx_String& Tvx_Settings::tvxDir() const {
     if (!tvxDir_.isEmpty())
         return tvxDir_;
-    return withFolderSeparator(Tvx_String::fromUtf8(VTSS_RESOURCE_DIR));
+    return defaultTvxDir_.from(VTSS_RESOURCE_DIR);
 }
 
 void Tvx_Settings::setTvxDir(const Tvx_String& folder) {

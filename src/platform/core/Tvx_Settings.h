@@ -10,21 +10,29 @@
 // it holds a "/" after its last "\\", else "\\"), so that callers append names
 // directly: libDir() + "Connection Standards\\" + name.
 //
+// Both are returned by reference to the settings object's own text: it stays
+// valid for as long as the settings live, and reads the new folder after a
+// change of setLibDir/setTvxDir or of VTSS_LIBRARY. The folder taken from the
+// environment or compiled in is made once and again only when its source text
+// changes.
+//
 // standardsWarnings is the drawing's flag that makes the standards engine show
 // its warnings (variable not retrieved or not set, equation failed, invalid
 // tolerances). It is off until set, so that an unattended evaluation is never
 // held up by a message box.
 #pragma once
 
+#include <string>
+
 #include "platform/core/Tvx_String.h"
 
 class Tvx_Settings {
   public:
-    Tvx_String libDir() const;
+    const Tvx_String& libDir() const;
     // An empty folder returns to the environment variable and the bundled one.
     void setLibDir(const Tvx_String& folder);
 
-    Tvx_String tvxDir() const;
+    const Tvx_String& tvxDir() const;
     // An empty folder returns to the compiled-in one.
     void setTvxDir(const Tvx_String& folder);
 
@@ -32,8 +40,18 @@ class Tvx_Settings {
     void setStandardsWarnings(bool on) { standardsWarnings_ = on; }
 
   private:
+    // A folder text made from a source text (the environment or the one
+    // compiled in), kept until the source changes.
+    struct Derived {
+        std::string source;
+        Tvx_String folder;
+        bool made = false;
+        const Tvx_String& from(const char* text);
+    };
     Tvx_String libDir_;
     Tvx_String tvxDir_;
+    mutable Derived defaultLibDir_;
+    mutable Derived defaultTvxDir_;
     bool standardsWarnings_ = false;
 };
 

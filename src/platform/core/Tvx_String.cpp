@@ -14,16 +14,36 @@ size_t clampPos(const std::wstring& text, int pos) {
     return std::min(static_cast<size_t>(pos), text.size());
 }
 
+// Whether two characters are equal ignoring case. Two different ASCII
+// characters are equal only as the two cases of one letter, which needs no
+// table; everything else goes through foldCase.
+bool sameLetter(wchar_t a, wchar_t b) {
+    if (a == b)
+        return true;
+    if (a < 0x80 && b < 0x80) {
+        const wchar_t lower = a | 0x20;
+        return (a ^ b) == 0x20 && lower >= L'a' && lower <= L'z';
+    }
+    return foldCase(a) == foldCase(b);
+}
+
+// Compares texts of equal length.
 bool sameChars(std::wstring_view a, std::wstring_view b, bool matchCase) {
-    if (a.size() != b.size())
-        return false;
     if (matchCase)
         return a == b;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (foldCase(a[i]) != foldCase(b[i]))
+        if (!sameLetter(a[i], b[i]))
             return false;
     }
     return true;
+}
+
+template <typename Convert>
+Tvx_String convertEach(const std::wstring& text, Convert convert) {
+    std::wstring out(text.size(), L'\0');
+    for (size_t i = 0; i < text.size(); ++i)
+        out[i] = convert(text[i]);
+    return Tvx_String(std::move(out));
 }
 
 }  // namespace
@@ -141,7 +161,7 @@ bool Tvx_String::endsWith(const Tvx_String& text, bool flag) const {
 }
 
 bool Tvx_String::equal(const Tvx_String& other, bool flag) const {
-    return sameChars(text_, other.text_, flag);
+    return text_.size() == other.text_.size() && sameChars(text_, other.text_, flag);
 }
 
 bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int& pos) const {
@@ -150,8 +170,20 @@ bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int
     const std::wstring_view needle = text.text_;
     if (needle.size() > text_.size())
         return false;
-    for (size_t i = from; i + needle.size() <= text_.size(); ++i) {
-        if (sameChars(std::wstring_view(text_).substr(i, needle.size()), needle, flag)) {
+    const std::wstring_view haystack = text_;
+    if (flag || needle.empty()) {
+        const size_t found = haystack.find(needle, from);
+        if (found == std::wstring_view::npos)
+            return false;
+        pos = static_cast<int>(found);
+        return true;
+    }
+    // Ignoring case: look for the first character, then compare the rest.
+    const wchar_t first = needle.front();
+    const std::wstring_view rest = needle.substr(1);
+    for (size_t i = from; i + needle.size() <= haystack.size(); ++i) {
+        if (sameLetter(haystack[i], first) &&
+            sameChars(haystack.substr(i + 1, rest.size()), rest, false)) {
             pos = static_cast<int>(i);
             return true;
         }
@@ -160,15 +192,9 @@ bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int
 }
 
 Tvx_String Tvx_String::toUpper() const {
-    std::wstring out = text_;
-    for (auto& c : out)
-        c = upperCase(c);
-    return Tvx_String(std::move(out));
+    return convertEach(text_, upperCase);
 }
 
 Tvx_String Tvx_String::toLower() const {
-    std::wstring out = text_;
-    for (auto& c : out)
-        c = foldCase(c);
-    return Tvx_String(std::move(out));
+    return convertEach(text_, foldCase);
 }

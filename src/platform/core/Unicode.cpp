@@ -101,17 +101,31 @@ constexpr std::array<char16_t, 32> kWindows1252High = {
 }  // namespace
 
 std::string toUtf8(std::wstring_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (wchar_t c : text)
+    // Paths and names are mostly ASCII: that part is copied byte for byte.
+    size_t ascii = 0;
+    while (ascii < text.size() && static_cast<char32_t>(text[ascii]) < 0x80)
+        ++ascii;
+    std::string out(ascii, '\0');
+    for (size_t i = 0; i < ascii; ++i)
+        out[i] = static_cast<char>(text[i]);
+    if (ascii == text.size())
+        return out;
+    out.reserve(text.size() + (text.size() - ascii) * 3);
+    for (wchar_t c : text.substr(ascii))
         appendUtf8(out, static_cast<char32_t>(c));
     return out;
 }
 
 std::wstring fromUtf8(std::string_view bytes) {
-    std::wstring out;
-    out.reserve(bytes.size());
     size_t pos = 0;
+    while (pos < bytes.size() && static_cast<uint8_t>(bytes[pos]) < 0x80)
+        ++pos;
+    std::wstring out(pos, L'\0');
+    for (size_t i = 0; i < pos; ++i)
+        out[i] = static_cast<wchar_t>(bytes[i]);
+    if (pos == bytes.size())
+        return out;
+    out.reserve(bytes.size());
     while (pos < bytes.size()) {
         char32_t c = 0;
         const size_t length = decodeUtf8At(bytes, pos, c);

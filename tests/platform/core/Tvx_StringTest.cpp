@@ -60,6 +60,70 @@ TEST(Tvx_String, FlagMeansMatchCase) {
     EXPECT_FALSE(text.contains(L"_thick", true));
 }
 
+// Characters that differ in the case bit but are no letters stay different;
+// letters beyond ASCII fold by their own alphabets.
+TEST(Tvx_String, CaseIsIgnoredForLettersOnly) {
+    struct Case {
+        const wchar_t* a;
+        const wchar_t* b;
+        bool equalIgnoringCase;
+    };
+    const Case cases[] = {
+        {L"A", L"a", true},
+        {L"Z", L"z", true},
+        {L"@", L"`", false},
+        {L"[", L"{", false},
+        {L"^", L"~", false},
+        {L"1", L"\x11", false},
+        {L"\u00C9t\u00E9", L"\u00E9T\u00C9", true},
+        {L"\u00D7", L"\u00F7", false},
+        {L"\u0391\u03B2", L"\u03B1\u0392", true},
+        {L"\u0416", L"\u0436", true},
+        {L"\u0401", L"\u0451", true},
+        {L"\u0178", L"\u00FF", true},
+        {L"a", L"\u00E1", false},
+        {L"A", L"\u0101", false},
+        {L"ab", L"a", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << Tvx_String(c.a).toUtf8() << " / " << Tvx_String(c.b).toUtf8());
+        EXPECT_EQ(Tvx_String(c.a).equal(c.b, false), c.equalIgnoringCase);
+        EXPECT_EQ(Tvx_String(c.b).equal(c.a, false), c.equalIgnoringCase);
+        EXPECT_EQ(Tvx_String(c.a).toLower() == Tvx_String(c.b).toLower(), c.equalIgnoringCase);
+        int pos = 0;
+        EXPECT_EQ(Tvx_String(L"x").append(c.a).findFirstFrom(0, c.b, false, pos),
+                  c.equalIgnoringCase);
+    }
+}
+
+TEST(Tvx_String, SearchIgnoringCaseFindsTheFirstWholeMatch) {
+    struct Case {
+        const wchar_t* text;
+        const wchar_t* needle;
+        int start;
+        int expected;
+    };
+    const Case cases[] = {
+        {L"aab_AAB", L"AAB", 0, 0}, {L"aab_AAB", L"AAB", 1, 4}, {L"aaB", L"ab", 0, 1},
+        {L"abc", L"ABCD", 0, -1},   {L"abcabd", L"ABD", 0, 3},  {L"x\u00C9y", L"\u00E9Y", 0, 1},
+        {L"tail", L"IL", 2, 2},     {L"tail", L"IL", 3, -1},    {L"ab", L"", 2, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << Tvx_String(c.text).toUtf8() << " from " << c.start);
+        int pos = 99;
+        EXPECT_EQ(Tvx_String(c.text).findFirstFrom(c.start, c.needle, false, pos), c.expected >= 0);
+        EXPECT_EQ(pos, c.expected);
+    }
+}
+
+TEST(Tvx_String, ChangesCaseOfEveryCharacter) {
+    const Tvx_String text(L"Ab1_\u00C9\u00E9\u03A3\u0436\u00FF");
+    EXPECT_EQ(text.toUpper().str(), L"AB1_\u00C9\u00C9\u03A3\u0416\u0178");
+    EXPECT_EQ(text.toLower().str(), L"ab1_\u00E9\u00E9\u03C3\u0436\u00FF");
+    EXPECT_EQ(Tvx_String().toUpper().str(), L"");
+}
+
 TEST(Tvx_String, FindFirstFromReportsPosition) {
     const Tvx_String text(L"a+A+a");
     int pos = 99;
