@@ -5,6 +5,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace numtext {
@@ -122,8 +124,67 @@ size_t numberPrefixLength(std::wstring_view text) {
     return i;
 }
 
+// The powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Reads the usual short number exactly without the general conversion: with
+// at most 15 significant digits the digits form a whole number that a double
+// holds exactly, and scaled by an exact power of ten (at most 22) one
+// multiplication or division gives the correctly rounded double, the same one
+// the general conversion finds. Nothing for other numbers. The text is one
+// that numberPrefixLength accepted in full.
+std::optional<double> readShortNumber(std::wstring_view number) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < number.size() && (number[i] == L'+' || number[i] == L'-'))
+        negative = number[i++] == L'-';
+    std::uint64_t digits = 0;
+    int significant = 0;
+    int scale = 0;
+    bool afterPoint = false;
+    for (; i < number.size(); ++i) {
+        const wchar_t c = number[i];
+        if (c == L'.') {
+            afterPoint = true;
+            continue;
+        }
+        if (c < L'0' || c > L'9')
+            break;
+        if (afterPoint)
+            --scale;
+        if (digits == 0 && c == L'0')
+            continue;
+        if (++significant > 15)
+            return std::nullopt;
+        digits = digits * 10 + static_cast<std::uint64_t>(c - L'0');
+    }
+    if (i < number.size()) {  // the exponent: 'e' or 'E', a sign, digits
+        ++i;
+        bool negativeExponent = false;
+        if (number[i] == L'+' || number[i] == L'-')
+            negativeExponent = number[i++] == L'-';
+        int exponent = 0;
+        for (; i < number.size(); ++i) {
+            if (exponent < 100000)
+                exponent = exponent * 10 + (number[i] - L'0');
+        }
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    if (digits == 0)
+        return negative ? -0.0 : 0.0;
+    if (scale < -22 || scale > 22)
+        return std::nullopt;
+    double value = static_cast<double>(digits);
+    value = scale < 0 ? value / kExactPowersOfTen[-scale] : value * kExactPowersOfTen[scale];
+    return negative ? -value : value;
+}
+
 // Converts a text that numberPrefixLength accepted in full.
 double convertNumber(std::wstring_view number) {
+    if (const std::optional<double> exact = readShortNumber(number))
+        return *exact;
     // Such a text is ASCII: each character narrows to one byte.
     char small[64];
     std::string large;
@@ -153,12 +214,40 @@ double convertNumber(std::wstring_view number) {
     return value;
 }
 
+// Whole numbers below 2^53 are their own shortest digits and need no
+// rounding: their digits, then the decimals as zeros.
+constexpr double kWholeNumbersBelow = 9007199254740992.0;
+
+std::wstring formatWholeNumber(double value, int decimals) {
+    auto whole = static_cast<std::uint64_t>(std::fabs(value));
+    wchar_t digits[20];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<wchar_t>(L'0' + whole % 10);
+        whole /= 10;
+    } while (whole > 0);
+    const bool negative = value < 0;  // -0.0 is not below zero
+    std::wstring out;
+    out.reserve(static_cast<size_t>(count + decimals + 2));
+    if (negative)
+        out.push_back(L'-');
+    while (count > 0)
+        out.push_back(digits[--count]);
+    if (decimals > 0) {
+        out.push_back(L'.');
+        out.append(static_cast<size_t>(decimals), L'0');
+    }
+    return out;
+}
+
 }  // namespace
 
 std::wstring formatFixed(double value, int decimals) {
     if (!std::isfinite(value))
         return specialText(value);
     decimals = std::clamp(decimals, 0, 17);
+    if (std::fabs(value) < kWholeNumbersBelow && value == std::trunc(value))
+        return formatWholeNumber(value, decimals);
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, d.exponent10 + decimals);
     const bool zero = d.isZero();

@@ -49,7 +49,7 @@ FolderNames& folderNames() {
     return names;
 }
 
-fs::path resolveLetterCase(const fs::path& path) {
+fs::path resolveLetterCase(fs::path path) {
     if (path.empty() || existsQuietly(path))
         return path;
     // The usual miss: a file not (yet) in a folder that exists as written.
@@ -95,9 +95,15 @@ fs::path mapAfresh(const Tvx_String& path) {
     // can be turned after the conversion.
     std::string bytes = unicode::toUtf8(text);
     std::replace(bytes.begin(), bytes.end(), '\\', '/');
-    if (drive)
-        return resolveLetterCase(driveRoot() / fs::path(std::move(bytes)));
-    return resolveLetterCase(fs::path(std::move(bytes)));
+    if (!drive)
+        return resolveLetterCase(fs::path(std::move(bytes)));
+    // The root joined with the relative rest as fs::path's "/" joins them: a
+    // separator goes between unless the root is empty or ends in one.
+    std::string joined = driveRoot().native();
+    if (!joined.empty() && joined.back() != '/')
+        joined.push_back('/');
+    joined.append(bytes);
+    return resolveLetterCase(fs::path(std::move(joined)));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <cwchar>
 #include <limits>
 #include <string>
@@ -36,6 +38,9 @@ TEST(NumberText, FormatFixedRoundsHalvesAwayFromZero) {
         {10, -3, L"10"},
         {1.0 / 3, 7, L"0.3333333"},
         {5e-324, 2, L"0.00"},
+        {-42, 2, L"-42.00"},
+        {9007199254740991.0, 1, L"9007199254740991.0"},
+        {9007199254740992.0, 0, L"9007199254740992"},
         {0.95, 1, L"1.0"},
         {-9.96, 1, L"-10.0"},
         {999999.5, 0, L"1000000"},
@@ -106,6 +111,37 @@ TEST(NumberText, ParseFollowsTheAtofRule) {
     EXPECT_EQ(numtext::parseLeadingInt(L"99999999999"), 2147483647);
     EXPECT_EQ(numtext::parseLeadingInt(L"-99999999999"), -2147483647 - 1);
     EXPECT_EQ(numtext::parseLeadingInt(L"x1"), 0);
+}
+
+// Short numbers and long ones read to the same correctly rounded doubles as
+// the C library's reading, also at the edges of exact arithmetic.
+TEST(NumberText, ParseGivesTheNearestDouble) {
+    const wchar_t* const texts[] = {
+        L"0.1",
+        L"-0.3",
+        L"123456789012345",
+        L"1234567890123456",
+        L"0.000000000000000000001",
+        L"1e22",
+        L"1e23",
+        L"4.35e-22",
+        L"9007199254740993",
+        L"2.2250738585072014e-308",
+        L"-0",
+        L"0e99999",
+        L"000012.5000",
+        L"1.7976931348623157e308",
+        L"3.14159265358979323846",
+    };
+    for (const wchar_t* text : texts) {
+        const std::string narrow(text, text + wcslen(text));
+        SCOPED_TRACE(narrow);
+        const double expected = std::strtod(narrow.c_str(), nullptr);
+        double value = 0;
+        ASSERT_TRUE(numtext::parseWholeDouble(text, value));
+        EXPECT_EQ(std::memcmp(&value, &expected, sizeof value), 0) << value << " " << expected;
+        EXPECT_EQ(numtext::parseLeadingDouble(text), expected);
+    }
 }
 
 TEST(NumberText, ParseWholeDoubleNeedsTheWholeText) {
