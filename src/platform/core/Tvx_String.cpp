@@ -59,14 +59,14 @@ wchar_t foldCase(wchar_t c) {
     }
     if (c >= 0x400 && c <= 0x40F)
         return static_cast<wchar_t>(c + 0x50);
+    if (c == 0x178)  // the capital of 0xFF, amid the pairs below
+        return 0xFF;
     if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 &&
         c != 0x17F) {
         const bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
         const bool isUpper = oddPairs ? (c % 2 == 1) : (c % 2 == 0);
         return isUpper ? static_cast<wchar_t>(c + 1) : c;
     }
-    if (c == 0x178)
-        return 0xFF;
     return c;
 }
 

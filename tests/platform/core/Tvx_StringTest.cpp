@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cwchar>
+
 namespace {
 
 TEST(Tvx_String, ConstructsFromNumbersCharactersAndUtf8) {
@@ -81,6 +83,8 @@ TEST(Tvx_String, CaseIsIgnoredForLettersOnly) {
         {L"\u0416", L"\u0436", true},
         {L"\u0401", L"\u0451", true},
         {L"\u0178", L"\u00FF", true},
+        {L"\u0178", L"\u0179", false},
+        {L"\u0178", L"\u017A", false},
         {L"a", L"\u00E1", false},
         {L"A", L"\u0101", false},
         {L"ab", L"a", false},
@@ -92,8 +96,10 @@ TEST(Tvx_String, CaseIsIgnoredForLettersOnly) {
         EXPECT_EQ(Tvx_String(c.b).equal(c.a, false), c.equalIgnoringCase);
         EXPECT_EQ(Tvx_String(c.a).toLower() == Tvx_String(c.b).toLower(), c.equalIgnoringCase);
         int pos = 0;
-        EXPECT_EQ(Tvx_String(L"x").append(c.a).findFirstFrom(0, c.b, false, pos),
-                  c.equalIgnoringCase);
+        if (wcslen(c.a) == wcslen(c.b)) {
+            EXPECT_EQ(Tvx_String(L"x").append(c.a).findFirstFrom(0, c.b, false, pos),
+                      c.equalIgnoringCase);
+        }
     }
 }
 
