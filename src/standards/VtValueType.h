@@ -2,6 +2,8 @@
 // String or undefined.
 #pragma once
 
+#include <string_view>
+
 #include "platform/core/Tvx_String.h"
 
 enum VtValueType : int {
@@ -15,6 +17,9 @@ enum VtValueType : int {
 // "Int...", "Double...", "String..." (exact letter case); eValueUndefined for
 // anything else.
 VtValueType valueTypeFromText(const Tvx_String& text);
+// The type a text names by its prefix as it stands, blanks not removed
+// ("Double X" is Double, " Double X" undefined).
+VtValueType valueTypeOfPrefix(std::wstring_view text);
 
 // True for Int and Double.
 bool isNumericValueType(int valueType);

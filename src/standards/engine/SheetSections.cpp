@@ -11,18 +11,27 @@ int index(SheetSection section) {
 
 }  // namespace
 
-Tvx_String sectionHeaderText(SheetSection section) {
+std::wstring_view sectionHeaderText(SheetSection section) {
     switch (section) {
         case SheetSection::Input:
-            return Tvx_String(L"Input");
+            return L"Input";
         case SheetSection::Output:
-            return Tvx_String(L"Output");
+            return L"Output";
         case SheetSection::Local:
-            return Tvx_String(L"Local");
+            return L"Local";
         case SheetSection::Calc:
-            return Tvx_String(L"Calc");
+            return L"Calc";
     }
-    return Tvx_String();
+    return {};
+}
+
+std::optional<SheetSection> sectionOfHeader(std::wstring_view text) {
+    for (SheetSection section :
+         {SheetSection::Input, SheetSection::Output, SheetSection::Local, SheetSection::Calc}) {
+        if (text == sectionHeaderText(section))
+            return section;
+    }
+    return std::nullopt;
 }
 
 void SheetSections::setHeaderRow(SheetSection section, int row) {

@@ -13,13 +13,16 @@
 #pragma once
 
 #include <array>
-
-#include "platform/core/Tvx_String.h"
+#include <optional>
+#include <string_view>
 
 enum class SheetSection { Input = 0, Output = 1, Local = 2, Calc = 3 };
 
 // The text of a section's header cell: "Input", "Output", "Local", "Calc".
-Tvx_String sectionHeaderText(SheetSection section);
+std::wstring_view sectionHeaderText(SheetSection section);
+// The section whose header text is exactly text (letter case counts); nothing
+// for any other text.
+std::optional<SheetSection> sectionOfHeader(std::wstring_view text);
 
 class SheetSections {
   public:

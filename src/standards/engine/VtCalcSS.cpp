@@ -2,6 +2,8 @@
 // an evaluation against a macro, the general variables and the Calc loop.
 #include "standards/engine/VtCalcSS.h"
 
+#include <utility>
+
 #include "frame/ProfilingTimers.h"
 #include "platform/core/ArrayText.h"
 #include "platform/core/FileOperations.h"
@@ -51,22 +53,21 @@ ErrorStatus VtCalcSS::loadFile(const Tvx_String& name) {
     return eOk;
 }
 
-SheetSections VtCalcSS::findSections() {
+SheetSections VtCalcSS::findSections(std::vector<Tvx_String>* scanned) {
     SheetSections sections;
     const int rows = getMaxRows();
     const int columns = getMaxCols();
     int found = 0;
+    Tvx_String text;
     for (int row = 1; row <= rows && found < 4; ++row) {
         for (int column = 1; column <= columns; ++column) {
-            Tvx_String text;
-            if (!getCellText(column, row, text, kValueText) || text.isEmpty())
+            Tvx_String& cellText = scanned ? scanned->emplace_back() : text;
+            if (!getCellText(column, row, cellText, kValueText) || cellText.isEmpty())
                 continue;
-            for (SheetSection section : {SheetSection::Input, SheetSection::Output,
-                                         SheetSection::Local, SheetSection::Calc}) {
-                if (!sections.hasHeader(section) && text == sectionHeaderText(section)) {
-                    sections.setHeaderRow(section, row);
-                    ++found;
-                }
+            const std::optional<SheetSection> section = sectionOfHeader(cellText.str());
+            if (section && !sections.hasHeader(*section)) {
+                sections.setHeaderRow(*section, row);
+                ++found;
             }
         }
     }
@@ -76,9 +77,14 @@ SheetSections VtCalcSS::findSections() {
 ErrorStatus VtCalcSS::findVarCells() {
     varCells_.resetVarCells();
     referencesValid_ = false;
-    const SheetSections sections = findSections();
     const int lastRow = getMaxRows();
     const int lastColumn = getMaxCols();
+    // Each cell is read once: the rows read while looking for the headers
+    // give their texts to the declarations found in them.
+    std::vector<Tvx_String> scanned;
+    const SheetSections sections = findSections(&scanned);
+    const int scannedRows = lastColumn > 0 ? static_cast<int>(scanned.size()) / lastColumn : 0;
+    Tvx_String text;
     for (SheetSection section : kDeclarationSections) {
         int firstRow = 0;
         int endRow = 0;
@@ -90,9 +96,14 @@ ErrorStatus VtCalcSS::findVarCells() {
         const VtCellType kind = static_cast<VtCellType>(section);
         for (int row = firstRow; row <= endRow; ++row) {
             for (int column = 1; column <= lastColumn; ++column) {
+                const Tvx_String* cellText = &text;
+                if (row <= scannedRows)
+                    cellText = &scanned[static_cast<size_t>((row - 1) * lastColumn + column - 1)];
+                else if (!getCellText(column, row, text, kValueText))
+                    continue;
                 VtVarCell cell;
-                if (cell.initialize(*this, column, row, kind) == eOk)
-                    varCells_.append(cell);
+                if (cell.declare(*cellText, column, row, kind) == eOk)
+                    varCells_.append(std::move(cell));
             }
         }
     }
@@ -152,12 +163,21 @@ ErrorStatus VtCalcSS::replaceGenVars() {
 }
 
 void VtCalcSS::removeDuplicateVariables() {
+    // The names of the last calculation held no name twice; while they stay
+    // the same there is nothing to look for.
+    if (variablePlacesUnchanged())
+        return;
+    FoldedNameIndex seen;
+    bool unique = true;
+    for (int i = 0; i < varCells_.length() && unique; ++i)
+        unique = seen.add(varCells_[i].name.str(), i);
+    if (unique)
+        return;
     Tvx_StringArray names;
     for (int i = 0; i < varCells_.length(); ++i)
         names.append(varCells_[i].name);
     Tvx_StringArray duplicates;
-    if (!hasDuplicates(names, duplicates))
-        return;
+    hasDuplicates(names, duplicates);
     ::MessageBox(GetSafeHwnd(),
                  Tvx_String(L"There were duplicate variable names found in the standards file ") +
                      fileName_ +

@@ -35,6 +35,7 @@
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
 #include "spread/Tvx_Spread.h"
+#include "standards/engine/FoldedNameIndex.h"
 #include "standards/engine/ReplaceWords.h"
 #include "standards/engine/SheetSections.h"
 #include "standards/engine/VtVarCells.h"
@@ -116,15 +117,19 @@ class VtCalcSS : public Tvx_Spread {
     Tvx_StringArray genVarValues;
 
   private:
-    // Finds the four section headers.
-    SheetSections findSections();
+    // Finds the four section headers. With scanned given, it receives the
+    // value text of every cell read, row by row from row 1 (whole rows, down
+    // to the row where the last header was found or the sheet ends).
+    SheetSections findSections(std::vector<Tvx_String>* scanned = nullptr);
     // Drops variables of equal names, showing the duplicate-name box.
     void removeDuplicateVariables();
     // Builds the names and references replaceVariables uses for the rest of
     // one calculate (the variables do not change while the cells are computed).
     void buildReferences();
-    // The names and references of the variable cells, in list order.
-    void collectReferences(Tvx_StringArray& names, Tvx_StringArray& references) const;
+    // The names and references of the variable cells, in list order, and the
+    // first cell of each name (letter case ignored).
+    void collectReferences(Tvx_StringArray& names, Tvx_StringArray& references,
+                           FoldedNameIndex& firstByName) const;
     void reportFailedEquation(const Tvx_String& target, const Tvx_String& expression, int row);
 
     Tvx_String fileName_;
@@ -132,6 +137,9 @@ class VtCalcSS : public Tvx_Spread {
     // The replacement of names by references replaceVariables uses while
     // calculate runs; outside it the names are collected afresh each time.
     WordReplacer references_;
+    // The first variable cell of each name, built with references_: while
+    // references_ is valid it answers findVarCell's question without a search.
+    FoldedNameIndex variableIndex_;
     bool referencesValid_ = false;
     // The name and cell of every variable cell, in list order, when
     // references_ was built: the references follow from these alone, so while

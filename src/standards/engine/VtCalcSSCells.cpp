@@ -1,8 +1,5 @@
 // The calculation sheet: one Calc cell, and variable names replaced by cell
 // references.
-#include <string>
-#include <unordered_map>
-
 #include "frame/ProfilingTimers.h"
 #include "platform/core/ArrayText.h"
 #include "platform/core/TextHelpers.h"
@@ -13,13 +10,6 @@
 #include "standards/functions/RegisterStandardsFunctions.h"
 
 namespace {
-
-std::wstring foldedName(const Tvx_String& name) {
-    std::wstring folded = name.str();
-    for (wchar_t& c : folded)
-        c = foldCase(c);
-    return folded;
-}
 
 // The sheet's own functions, found in an equation by name: index 0 calls a
 // child sheet.
@@ -45,29 +35,25 @@ void VtCalcSS::reportFailedEquation(const Tvx_String& target, const Tvx_String& 
     showStandardsWarning(text);
 }
 
-void VtCalcSS::collectReferences(Tvx_StringArray& names, Tvx_StringArray& references) const {
+void VtCalcSS::collectReferences(Tvx_StringArray& names, Tvx_StringArray& references,
+                                 FoldedNameIndex& firstByName) const {
     gCalcCellGetVarNames.start();
-    Tvx_StringArray allNames;
+    names.removeAll();
     for (int i = 0; i < varCells_.length(); ++i)
-        allNames.append(varCells_[i].name);
+        names.append(varCells_[i].name);
     gCalcCellGetVarNames.end();
 
     gCalcCellGetVarCoords.start();
-    names.removeAll();
     references.removeAll();
-    // The first cell of each name, letter case folded as findVarCell compares
+    // The first cell of each name, letter case ignored as findVarCell compares
     // names: the cell findVarCell would find, without a search per name.
-    std::unordered_map<std::wstring, int> firstByName;
+    firstByName.clear();
     for (int i = 0; i < varCells_.length(); ++i)
-        firstByName.try_emplace(foldedName(varCells_[i].name), i);
-    for (const Tvx_String& name : allNames) {
+        firstByName.add(varCells_[i].name.str(), i);
+    for (const Tvx_String& name : names) {
         gCalcCellGetVarCoordName.start();
-        const auto found = firstByName.find(foldedName(name));
+        const int index = firstByName.find(name.str());
         gCalcCellGetVarCoordName.end();
-        if (found == firstByName.end())
-            continue;
-        const int index = found->second;
-        names.append(name);
         references.append(getAlfabet(varCells_[index].column) + Tvx_String(varCells_[index].row));
     }
     gCalcCellGetVarCoords.end();
@@ -91,7 +77,7 @@ void VtCalcSS::buildReferences() {
     if (!variablePlacesUnchanged()) {
         Tvx_StringArray names;
         Tvx_StringArray references;
-        collectReferences(names, references);
+        collectReferences(names, references, variableIndex_);
         references_ = WordReplacer(names, references, false);
         std::vector<VariablePlace> places;
         places.reserve(static_cast<size_t>(varCells_.length()));
@@ -111,7 +97,8 @@ ErrorStatus VtCalcSS::replaceVariables(Tvx_String& expression) {
     }
     Tvx_StringArray names;
     Tvx_StringArray references;
-    collectReferences(names, references);
+    FoldedNameIndex firstByName;
+    collectReferences(names, references, firstByName);
     gCalcCellReplaceVariables.start();
     replaceWords(expression, names, references, false);
     gCalcCellReplaceVariables.end();
@@ -134,7 +121,9 @@ ErrorStatus VtCalcSS::calcCell(int column, int row) {
 
     gCalcCellFindVarCell.start();
     int targetIndex = -1;
-    if (!target.isEmpty())
+    if (!target.isEmpty() && referencesValid_)
+        targetIndex = variableIndex_.find(target.str());
+    else if (!target.isEmpty())
         varCells_.findVarCell(target, targetIndex);
     gCalcCellFindVarCell.end();
 

@@ -25,11 +25,15 @@ ErrorStatus VtVarCell::initialize(Tvx_Spread& sheet, const int& atColumn, const 
                                   const VtCellType& type) {
     if (!sheet.getCellText(atColumn, atRow, name, Tvx_Spread::kValueText))
         return eInvalidInput;
+    return declare(name, atColumn, atRow, type);
+}
+
+ErrorStatus VtVarCell::declare(const Tvx_String& text, int atColumn, int atRow, VtCellType type) {
     Tvx_String declaredName;
     VtValueType declaredType = eValueUndefined;
-    if (!parseVarDeclaration(name, declaredName, declaredType))
+    if (!parseVarDeclaration(text, declaredName, declaredType))
         return eInvalidInput;
-    name = declaredName;
+    name = std::move(declaredName);
     valueType = declaredType;
     column = atColumn;
     row = atRow;

@@ -28,6 +28,8 @@ class VtVarCell {
     virtual ~VtVarCell() = default;
     VtVarCell(const VtVarCell&) = default;
     VtVarCell& operator=(const VtVarCell&) = default;
+    VtVarCell(VtVarCell&&) = default;
+    VtVarCell& operator=(VtVarCell&&) = default;
 
     Tvx_String name;
     int cellType = eCellInput;
@@ -64,6 +66,9 @@ class VtVarCell {
     friend class VtVarCells;
     friend class VtCalcSS;
 
+    // initialize with the cell's text already read: eInvalidInput, the cell
+    // unchanged, when text declares nothing.
+    ErrorStatus declare(const Tvx_String& text, int atColumn, int atRow, VtCellType type);
     ErrorStatus setNewValue(const Tvx_String& text);
     // value = text, then written into the cell (setValueToSS).
     ErrorStatus setNewValue(Tvx_Spread& sheet, const Tvx_String& text);

@@ -4,6 +4,8 @@
 // position.
 #pragma once
 
+#include <utility>
+
 #include "platform/core/ErrorStatus.h"
 #include "platform/core/Tvx_Array.h"
 #include "platform/core/Tvx_String.h"
@@ -16,6 +18,8 @@ class VtVarCells {
     virtual ~VtVarCells() = default;
     VtVarCells(const VtVarCells&) = default;
     VtVarCells& operator=(const VtVarCells&) = default;
+    VtVarCells(VtVarCells&&) = default;
+    VtVarCells& operator=(VtVarCells&&) = default;
 
     int length() const { return cells_.length(); }
     // Requires a valid index (asserted).
@@ -23,6 +27,7 @@ class VtVarCells {
     const VtVarCell& operator[](int index) const { return cells_[index]; }
     // Appends a copy of the cell.
     void append(const VtVarCell& cell) { cells_.append(cell); }
+    void append(VtVarCell&& cell) { cells_.items().push_back(std::move(cell)); }
     // An index outside the list does nothing.
     void removeAt(int index) { cells_.removeAt(index); }
     // Empties the list; the mapping stays.

@@ -331,6 +331,13 @@ TEST_F(EvaluationTest, DuplicateNamesAreShownAlwaysAndOnlyTheFirstKept) {
     EXPECT_EQ(data.varCells[1].row, 4);
     EXPECT_EQ(data.varCells[2].name, Tvx_String(L"Tmp"));
     EXPECT_DOUBLE_EQ(macroValue("Plate1", "Width"), 11);
+
+    // The same window evaluating the sheet again finds the duplicates again.
+    VtDlgStandardsData again = block(sheet);
+    ASSERT_TRUE(StartDlgStandardsSS(again));
+    ASSERT_EQ(boxes.boxes().size(), 2u);
+    EXPECT_EQ(boxes.boxes()[1].text, boxes.boxes()[0].text);
+    EXPECT_EQ(again.varCells.length(), 3);
 }
 
 TEST_F(EvaluationTest, UnreadableVariablesAreReportedOnlyWithWarnings) {

@@ -50,10 +50,10 @@ TEST(SheetSections, EachSectionRunsToTheNextHeaderBelowIt) {
 }
 
 TEST(SheetSections, HeaderTextsAndMissingHeaders) {
-    EXPECT_EQ(sectionHeaderText(SheetSection::Input), Tvx_String(L"Input"));
-    EXPECT_EQ(sectionHeaderText(SheetSection::Output), Tvx_String(L"Output"));
-    EXPECT_EQ(sectionHeaderText(SheetSection::Local), Tvx_String(L"Local"));
-    EXPECT_EQ(sectionHeaderText(SheetSection::Calc), Tvx_String(L"Calc"));
+    EXPECT_EQ(sectionHeaderText(SheetSection::Input), L"Input");
+    EXPECT_EQ(sectionHeaderText(SheetSection::Output), L"Output");
+    EXPECT_EQ(sectionHeaderText(SheetSection::Local), L"Local");
+    EXPECT_EQ(sectionHeaderText(SheetSection::Calc), L"Calc");
     SheetSections sections;
     EXPECT_FALSE(sections.hasHeader(SheetSection::Calc));
     sections.setHeaderRow(SheetSection::Calc, 0);
@@ -63,3 +63,25 @@ TEST(SheetSections, HeaderTextsAndMissingHeaders) {
 }
 
 }  // namespace
+
+TEST(SheetSections, OnlyTheExactHeaderTextNamesASection) {
+    const struct {
+        const wchar_t* text;
+        std::optional<SheetSection> section;
+    } cases[] = {
+        {L"Input", SheetSection::Input},
+        {L"Output", SheetSection::Output},
+        {L"Local", SheetSection::Local},
+        {L"Calc", SheetSection::Calc},
+        {L"input", std::nullopt},
+        {L"Calc ", std::nullopt},
+        {L" Local", std::nullopt},
+        {L"Inputs", std::nullopt},
+        {L"", std::nullopt},
+        {L"Double Input", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "text " << c.text);
+        EXPECT_EQ(sectionOfHeader(c.text), c.section);
+    }
+}

@@ -1,0 +1,37 @@
+// Variable names looked up with letter case ignored.
+#include "standards/engine/FoldedNameIndex.h"
+
+#include "platform/core/Tvx_String.h"
+
+std::size_t FoldedNameIndex::FoldedHash::operator()(std::wstring_view name) const {
+    // FNV-1a over the folded characters: equal names (letter case ignored)
+    // hash alike.
+    std::size_t hash = 14695981039346656037ull;
+    for (wchar_t c : name) {
+        hash ^= static_cast<std::size_t>(foldCase(c));
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
+bool FoldedNameIndex::FoldedEqual::operator()(std::wstring_view a, std::wstring_view b) const {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (foldCase(a[i]) != foldCase(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool FoldedNameIndex::add(std::wstring_view name, int index) {
+    if (indices_.find(name) != indices_.end())
+        return false;
+    indices_.emplace(std::wstring(name), index);
+    return true;
+}
+
+int FoldedNameIndex::find(std::wstring_view name) const {
+    const auto found = indices_.find(name);
+    return found == indices_.end() ? -1 : found->second;
+}
