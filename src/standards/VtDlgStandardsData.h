@@ -17,6 +17,8 @@ class VtDlgStandardsData {
     VtDlgStandardsData() = default;
     VtDlgStandardsData(const VtDlgStandardsData&) = default;
     VtDlgStandardsData& operator=(const VtDlgStandardsData&) = default;
+    VtDlgStandardsData(VtDlgStandardsData&&) = default;
+    VtDlgStandardsData& operator=(VtDlgStandardsData&&) = default;
 
     // Sets up an evaluation against a macro (mode 0). A mapping name
     // "Module." + group binds the sheet to that module group (moduleGroup);

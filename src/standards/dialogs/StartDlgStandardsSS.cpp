@@ -2,6 +2,7 @@
 #include "standards/dialogs/StartDlgStandardsSS.h"
 
 #include <memory>
+#include <utility>
 
 #include "frame/ResourceScope.h"
 #include "frame/VtSSDlgsMgr.h"
@@ -38,8 +39,10 @@ bool StartDlgStandardsSS(VtDlgStandardsData& data) {
     if (window) {
         window->data() = data;
         evaluated = window->evaluate() == eOk;
+        // The window's block is set afresh by every evaluation: its result
+        // can be handed over rather than copied.
         if (evaluated)
-            data = window->data();
+            data = std::move(window->data());
     }
     if (dialog)
         gSSDlgsMgr.releaseDlg(dialog);

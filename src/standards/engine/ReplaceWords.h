@@ -39,6 +39,9 @@ class WordReplacer {
 
     // replaceWords with the names and values given at construction.
     bool replace(Tvx_String& text) const;
+    // True when there is no name to replace (none given, or only empty ones):
+    // replace then changes no text.
+    bool isEmpty() const { return entries_.empty(); }
 
   private:
     struct Entry {

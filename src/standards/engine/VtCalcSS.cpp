@@ -150,6 +150,8 @@ ErrorStatus VtCalcSS::calcToMacro(VtDlgStandardsData& data) {
 
 ErrorStatus VtCalcSS::replaceGenVars() {
     const WordReplacer generalVariables(genVarNames, genVarValues, true);
+    if (generalVariables.isEmpty())
+        return eOk;
     const int columns = getMaxCols();
     const int rows = getMaxRows();
     for (int column = 1; column <= columns; ++column) {

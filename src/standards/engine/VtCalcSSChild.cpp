@@ -1,4 +1,6 @@
 // The calculation sheet as caller and as child of a child-sheet call.
+#include <utility>
+
 #include "frame/ProfilingTimers.h"
 #include "platform/core/FileOperations.h"
 #include "platform/core/Tvx_Settings.h"
@@ -51,7 +53,7 @@ ErrorStatus VtCalcSS::calcNativeFunction(const Tvx_String& expression, const Tvx
         VtVarCell argument = varCells_[index];
         argument.column = 0;
         argument.row = 0;
-        arguments.append(argument);
+        arguments.append(std::move(argument));
     }
     if (sameSheetFile(childPath, fileName_))
         return eInvalidInput;
@@ -62,7 +64,7 @@ ErrorStatus VtCalcSS::calcNativeFunction(const Tvx_String& expression, const Tvx
     VtDlgStandardsData child;
     child.mode = 1;
     child.sheetName = childPath;
-    child.varCells = arguments;
+    child.varCells = std::move(arguments);
     child.genVarNames = genVarNames;
     child.genVarValues = genVarValues;
     if (!StartDlgStandardsSS(child))

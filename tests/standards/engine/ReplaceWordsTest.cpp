@@ -51,6 +51,27 @@ TEST(ReplaceWords, ReplacesWholeWordsOnly) {
     }
 }
 
+TEST(ReplaceWords, AReplacerWithoutNamesIsEmptyAndChangesNothing) {
+    const struct {
+        Tvx_StringArray names;
+        Tvx_StringArray values;
+        bool empty;
+    } cases[] = {
+        {{}, {}, true},
+        {{L""}, {L"1"}, true},
+        {{L"A"}, {}, true},
+        {{L"A"}, {L"1"}, false},
+        {{L"", L"B"}, {L"1", L"2"}, false},
+    };
+    for (const auto& c : cases) {
+        const WordReplacer replacer(c.names, c.values, true);
+        EXPECT_EQ(replacer.isEmpty(), c.empty);
+        Tvx_String text(L"A+B");
+        EXPECT_EQ(replacer.replace(text), !c.empty);
+        EXPECT_EQ(text == Tvx_String(L"A+B"), c.empty);
+    }
+}
+
 TEST(ReplaceWords, NamesAreReplacedInListOrder) {
     // The reference inserted for the first name is itself a name of the list;
     // the later name finds it, as the search runs name by name over the text.
