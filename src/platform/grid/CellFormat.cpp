@@ -1,7 +1,10 @@
 // Cell format settings: merging, masking, hashing and the interning table.
 #include "platform/grid/CellFormat.h"
 
+#include <bit>
+#include <cstdint>
 #include <functional>
+#include <string_view>
 
 namespace grid {
 namespace {
@@ -10,6 +13,11 @@ template <typename T>
 void takeIfPresent(std::optional<T>& target, const std::optional<T>& source) {
     if (source)
         target = source;
+}
+
+template <typename T>
+bool holdsIfPresent(const std::optional<T>& kept, const std::optional<T>& patch) {
+    return !patch || kept == patch;
 }
 
 template <typename T, typename M>
@@ -23,22 +31,31 @@ std::optional<T> keepIfPresent(const std::optional<T>& value, const std::optiona
     return mask ? value : std::nullopt;
 }
 
+// Mixes the fields of a format into one hash; cheap for the usual format of a
+// few numbers and empty texts.
 class HashMixer {
   public:
-    template <typename T>
-    void add(const T& value) {
-        seed_ ^= std::hash<T>{}(value) + 0x9e3779b97f4a7c15ULL + (seed_ << 6) + (seed_ >> 2);
+    void add(std::uint64_t value) {
+        seed_ = (seed_ ^ value) * 0x100000001b3ULL;
+        seed_ ^= seed_ >> 29;
+    }
+    // 0 and -0 are equal, so they hash alike.
+    void add(double value) { add(std::bit_cast<std::uint64_t>(value == 0 ? 0.0 : value)); }
+    void add(const std::wstring& text) {
+        add(static_cast<std::uint64_t>(text.size()));
+        if (!text.empty())
+            add(static_cast<std::uint64_t>(std::hash<std::wstring_view>{}(text)));
     }
     template <typename T, typename AddFields>
     void addOptional(const std::optional<T>& value, AddFields addFields) {
-        add(value.has_value());
+        add(static_cast<std::uint64_t>(value.has_value()));
         if (value)
             addFields(*value);
     }
-    size_t result() const { return seed_; }
+    size_t result() const { return static_cast<size_t>(seed_ ^ (seed_ >> 32)); }
 
   private:
-    size_t seed_ = 0;
+    std::uint64_t seed_ = 0xcbf29ce484222325ULL;
 };
 
 }  // namespace
@@ -60,6 +77,17 @@ void CellFormat::overlay(const CellFormat& patch) {
     takeIfPresent(foreground, patch.foreground);
     for (size_t i = 0; i < borders.size(); ++i)
         takeIfPresent(borders[i], patch.borders[i]);
+}
+
+bool CellFormat::holds(const CellFormat& patch) const {
+    for (size_t i = 0; i < borders.size(); ++i) {
+        if (!holdsIfPresent(borders[i], patch.borders[i]))
+            return false;
+    }
+    return holdsIfPresent(type, patch.type) && holdsIfPresent(font, patch.font) &&
+           holdsIfPresent(alignment, patch.alignment) && holdsIfPresent(locked, patch.locked) &&
+           holdsIfPresent(background, patch.background) &&
+           holdsIfPresent(foreground, patch.foreground);
 }
 
 void CellFormat::erase(const CellFormat& mask) {
@@ -88,35 +116,33 @@ CellFormat CellFormat::restrictedTo(const CellFormat& mask) const {
 }
 
 size_t CellFormatHash::operator()(const CellFormat& format) const noexcept {
+    using U = std::uint64_t;
     HashMixer mix;
     mix.addOptional(format.type, [&](const CellType& t) {
-        mix.add(static_cast<int>(t.kind));
-        mix.add(t.style);
-        mix.add(t.maxLength);
-        mix.add(t.decimals);
+        mix.add(static_cast<U>(t.kind) | static_cast<U>(t.style) << 8 |
+                static_cast<U>(t.thousandsSeparator) << 40);
+        mix.add(static_cast<U>(static_cast<std::uint32_t>(t.maxLength)) |
+                static_cast<U>(static_cast<std::uint32_t>(t.decimals)) << 32);
         mix.add(t.minimum);
         mix.add(t.maximum);
-        mix.add(t.thousandsSeparator);
         mix.add(t.text);
         mix.add(t.pictureOff);
         mix.add(t.pictureOn);
     });
     mix.addOptional(format.font, [&](const CellFont& f) {
         mix.add(f.face);
-        mix.add(f.height);
-        mix.add(f.weight);
+        mix.add(static_cast<U>(static_cast<std::uint32_t>(f.height)) |
+                static_cast<U>(static_cast<std::uint32_t>(f.weight)) << 32);
     });
     mix.addOptional(format.alignment, [&](const Alignment& a) {
-        mix.add(static_cast<int>(a.horizontal));
-        mix.add(static_cast<int>(a.vertical));
+        mix.add(static_cast<U>(a.horizontal) | static_cast<U>(a.vertical) << 8);
     });
-    mix.addOptional(format.locked, [&](bool locked) { mix.add(locked); });
-    mix.addOptional(format.background, [&](Color c) { mix.add(c); });
-    mix.addOptional(format.foreground, [&](Color c) { mix.add(c); });
+    mix.addOptional(format.locked, [&](bool locked) { mix.add(static_cast<U>(locked)); });
+    mix.addOptional(format.background, [&](Color c) { mix.add(static_cast<U>(c)); });
+    mix.addOptional(format.foreground, [&](Color c) { mix.add(static_cast<U>(c)); });
     for (const auto& border : format.borders) {
         mix.addOptional(border, [&](const BorderLine& b) {
-            mix.add(static_cast<int>(b.style));
-            mix.add(b.color);
+            mix.add(static_cast<U>(b.style) | static_cast<U>(b.color) << 8);
         });
     }
     return mix.result();

@@ -61,6 +61,9 @@ struct CellFormat {
     bool isEmpty() const;
     // Takes every setting that `patch` holds.
     void overlay(const CellFormat& patch);
+    // True when this format already holds every setting of `patch` with the
+    // same value, so that overlaying it would change nothing.
+    bool holds(const CellFormat& patch) const;
     // Drops every setting that `mask` holds.
     void erase(const CellFormat& mask);
     // The settings of this format that `mask` also holds.

@@ -14,11 +14,17 @@ bool isBlank(wchar_t c) {
     return c == L' ' || c == L'\t' || c == L'\n' || c == L'\r' || c == L'\v' || c == L'\f';
 }
 
+// Whole numbers below this size are written with their exact digits, so that
+// rounding them to any decimals gives them back unchanged.
+constexpr double kExactWholeLimit = 1e15;
+
 // The number rounded as a number cell with these decimals stores it.
 double roundForCell(double number, int decimals) {
     double rounded = 0;
     if (decimals == 0) {
         rounded = std::trunc(number);
+    } else if (std::fabs(number) < kExactWholeLimit && number == std::trunc(number)) {
+        rounded = number;
     } else {
         numtext::parseWholeDouble(numtext::formatFixed(number, decimals), rounded);
     }
@@ -65,12 +71,15 @@ bool isComboItem(const std::wstring& items, std::wstring_view text) {
 
 std::optional<CellValue> readNumberCellText(const CellType& type, std::wstring_view text) {
     std::wstring cleaned;
-    for (wchar_t c : text) {
-        if (!(type.thousandsSeparator && c == L','))
-            cleaned += c;
+    if (type.thousandsSeparator && text.find(L',') != std::wstring_view::npos) {
+        for (wchar_t c : text) {
+            if (c != L',')
+                cleaned += c;
+        }
+        text = cleaned;
     }
     double number = 0;
-    if (!numtext::parseWholeDouble(cleaned, number))
+    if (!numtext::parseWholeDouble(text, number))
         return std::nullopt;
     return numberForNumberCell(type, number);
 }

@@ -25,14 +25,28 @@ bool withinNumberLimit(double value) {
     return std::isfinite(value) && std::fabs(value) <= kNumberRangeLimit;
 }
 
+// The parameter rules of each builder, shared by the builders and by
+// isValidCellType (which checks a type without building a copy of it).
+bool isTextStyleAndLength(std::uint32_t style, int maxLength) {
+    return onlyBits(style, kTextStyles) &&
+           !((style & kStyleUpperCase) && (style & kStyleLowerCase)) && maxLength >= 1 &&
+           maxLength <= kMaxTextLength;
+}
+
+bool isNumberRange(int decimals, double minimum, double maximum) {
+    return decimals >= 0 && decimals <= kMaxDecimals && withinNumberLimit(minimum) &&
+           withinNumberLimit(maximum) && minimum <= maximum;
+}
+
+bool isPictureStyle(std::uint32_t style) {
+    return onlyBits(style, kStyleStretch | kStyleKeepAspect) &&
+           !((style & kStyleKeepAspect) && !(style & kStyleStretch));
+}
+
 }  // namespace
 
 std::optional<CellType> makeTextType(std::uint32_t style, int maxLength) {
-    if (!onlyBits(style, kTextStyles))
-        return std::nullopt;
-    if ((style & kStyleUpperCase) && (style & kStyleLowerCase))
-        return std::nullopt;
-    if (maxLength < 1 || maxLength > kMaxTextLength)
+    if (!isTextStyleAndLength(style, maxLength))
         return std::nullopt;
     CellType type = ofKind(CellKind::Text, style);
     type.maxLength = maxLength;
@@ -41,11 +55,8 @@ std::optional<CellType> makeTextType(std::uint32_t style, int maxLength) {
 
 std::optional<CellType> makeNumberType(int decimals, double minimum, double maximum,
                                        bool thousandsSeparator) {
-    if (decimals < 0 || decimals > kMaxDecimals)
+    if (!isNumberRange(decimals, minimum, maximum))
         return std::nullopt;
-    if (!withinNumberLimit(minimum) || !withinNumberLimit(maximum) || minimum > maximum) {
-        return std::nullopt;
-    }
     CellType type = ofKind(CellKind::Number, 0);
     type.decimals = decimals;
     type.minimum = minimum;
@@ -88,11 +99,7 @@ std::optional<CellType> makeButtonType(std::uint32_t style, std::wstring caption
 }
 
 std::optional<CellType> makePictureType(std::uint32_t style, std::wstring picture) {
-    if (!onlyBits(style, kStyleStretch | kStyleKeepAspect))
-        return std::nullopt;
-    if ((style & kStyleKeepAspect) && !(style & kStyleStretch))
-        return std::nullopt;
-    if (picture.empty())
+    if (!isPictureStyle(style) || picture.empty())
         return std::nullopt;
     CellType type = ofKind(CellKind::Picture, style);
     type.text = std::move(picture);
@@ -100,35 +107,35 @@ std::optional<CellType> makePictureType(std::uint32_t style, std::wstring pictur
 }
 
 bool isValidCellType(const CellType& type) {
-    std::optional<CellType> rebuilt;
+    // Every field a kind's builder does not set keeps its default.
+    const CellType plain;
+    const bool plainLength = type.maxLength == plain.maxLength;
+    const bool plainNumber = type.decimals == plain.decimals && type.minimum == plain.minimum &&
+                             type.maximum == plain.maximum &&
+                             type.thousandsSeparator == plain.thousandsSeparator;
+    const bool noPictures = type.pictureOff.empty() && type.pictureOn.empty();
+    const bool noTexts = type.text.empty() && noPictures;
     switch (type.kind) {
         case CellKind::General:
-            rebuilt = CellType{};
-            break;
+            return type.style == 0 && plainLength && plainNumber && noTexts;
         case CellKind::Text:
-            rebuilt = makeTextType(type.style, type.maxLength);
-            break;
+            return isTextStyleAndLength(type.style, type.maxLength) && plainNumber && noTexts;
         case CellKind::Number:
-            rebuilt =
-                makeNumberType(type.decimals, type.minimum, type.maximum, type.thousandsSeparator);
-            break;
+            return type.style == 0 && isNumberRange(type.decimals, type.minimum, type.maximum) &&
+                   plainLength && noTexts;
         case CellKind::StaticText:
-            rebuilt = makeStaticTextType(type.style);
-            break;
+            return onlyBits(type.style, kStaticStyles) && plainLength && plainNumber && noTexts;
         case CellKind::CheckBox:
-            rebuilt = makeCheckBoxType(type.style, type.text, type.pictureOff, type.pictureOn);
-            break;
+            return onlyBits(type.style, kStyleCaptionLeft) && plainLength && plainNumber;
         case CellKind::ComboBox:
-            rebuilt = makeComboBoxType(type.style, type.text);
-            break;
+            return onlyBits(type.style, kStyleEditable) && plainLength && plainNumber && noPictures;
         case CellKind::Button:
-            rebuilt = makeButtonType(type.style, type.text);
-            break;
+            return type.style == 0 && plainLength && plainNumber && noPictures;
         case CellKind::Picture:
-            rebuilt = makePictureType(type.style, type.text);
-            break;
+            return isPictureStyle(type.style) && !type.text.empty() && plainLength && plainNumber &&
+                   noPictures;
     }
-    return rebuilt && *rebuilt == type;
+    return false;
 }
 
 int cellTypeCode(const CellType& type, const CellValue& value) {

@@ -77,22 +77,23 @@ CellValue Sheet::value(int column, int row) const {
     return cell ? cell->value : CellValue{};
 }
 
-const CellValue& Sheet::storedValue(int column, int row) const {
+const CellValue& Sheet::valueOf(const Cell* cell) {
     static const CellValue kEmpty;
-    const Cell* cell = findCell(column, row);
     return cell ? cell->value : kEmpty;
 }
 
 std::wstring Sheet::valueText(int column, int row) const {
     if (!contains(column, row))
         return L"";
-    return grid::valueText(cellType(column, row), storedValue(column, row));
+    const Cell* cell = findCell(column, row);
+    return grid::valueText(cellTypeOf(column, row, cell), valueOf(cell));
 }
 
 std::wstring Sheet::displayText(int column, int row) const {
     if (!contains(column, row))
         return L"";
-    return grid::displayText(cellType(column, row), storedValue(column, row));
+    const Cell* cell = findCell(column, row);
+    return grid::displayText(cellTypeOf(column, row, cell), valueOf(cell));
 }
 
 std::optional<double> Sheet::number(int column, int row) const {
@@ -117,29 +118,41 @@ std::optional<double> Sheet::number(int column, int row) const {
 bool Sheet::setText(int column, int row, std::wstring_view text, TextReading reading) {
     if (!contains(column, row))
         return false;
-    const std::optional<CellValue> read = readCellText(cellType(column, row), text, reading);
+    std::optional<CellValue> read = readCellText(cellType(column, row), text, reading);
     if (!read)
         return false;
-    return setValue(column, row, *read);
+    return storeValue(column, row, std::move(*read));
 }
 
 bool Sheet::setNumber(int column, int row, double number) {
     if (!contains(column, row))
         return false;
-    const std::optional<CellValue> read = readCellNumber(cellType(column, row), number);
+    std::optional<CellValue> read = readCellNumber(cellType(column, row), number);
     if (!read)
         return false;
-    return setValue(column, row, *read);
+    return storeValue(column, row, std::move(*read));
 }
 
 bool Sheet::setValue(int column, int row, const CellValue& value) {
+    return storeValue(column, row, value);
+}
+
+bool Sheet::storeValue(int column, int row, CellValue value) {
     if (!contains(column, row))
         return false;
-    Cell* cell = cellForWriting(column, row);
-    const bool emptyText = value.kind() == CellValue::Kind::Text && value.asText().empty();
-    cell->value = emptyText ? CellValue{} : value;
-    cell->formula.clear();
-    dropIfEmpty(column, row);
+    if (value.kind() == CellValue::Kind::Text && value.asText().empty())
+        value = CellValue{};
+    const CellKey key{row, column};
+    auto found = cells_.lower_bound(key);
+    if (found == cells_.end() || found->first != key) {
+        if (!value.isEmpty())
+            cells_.emplace_hint(found, key, Cell{})->second.value = std::move(value);
+    } else {
+        found->second.value = std::move(value);
+        found->second.formula.clear();
+        if (found->second.isEmpty())
+            cells_.erase(found);
+    }
     changed_ = true;
     notifyValueChanged(column, row);
     return true;
@@ -171,7 +184,8 @@ std::wstring Sheet::formula(int column, int row) const {
 }
 
 int Sheet::typeCode(int column, int row) const {
-    return cellTypeCode(cellType(column, row), storedValue(column, row));
+    const Cell* cell = findCell(column, row);
+    return cellTypeCode(cellTypeOf(column, row, cell), valueOf(cell));
 }
 
 bool Sheet::setTag(int column, int row, std::wstring tag) {

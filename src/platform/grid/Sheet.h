@@ -230,8 +230,12 @@ class Sheet {
   private:
     enum class Axis { Columns, Rows };
 
-    // The cell's value without a copy (an empty value for a cell not stored).
-    const CellValue& storedValue(int column, int row) const;
+    // The value of a stored cell, or an empty value for none (no copy).
+    static const CellValue& valueOf(const Cell* cell);
+    // cellType for a cell already looked up (findCell's answer).
+    const CellType& cellTypeOf(int column, int row, const Cell* cell) const;
+    // Writes the value as setValue does, taking it over.
+    bool storeValue(int column, int row, CellValue value);
     Cell* cellForWriting(int column, int row);
     void dropIfEmpty(int column, int row);
     bool setLineSize(std::map<int, Line>& lines, int index, int size, int count);

@@ -67,10 +67,14 @@ ResolvedFormat Sheet::resolvedFormat(int column, int row) const {
 }
 
 const CellType& Sheet::cellType(int column, int row) const {
+    return cellTypeOf(column, row, findCell(column, row));
+}
+
+const CellType& Sheet::cellTypeOf(int column, int row, const Cell* cell) const {
     // The finest level that sets a type wins, in the order resolvedFormat
     // overlays them: the cell, then its row, its column and the sheet (header
     // cells: the cell, then the header row or column).
-    if (const Cell* cell = findCell(column, row)) {
+    if (cell) {
         if (const std::optional<CellType>& type = formats_.get(cell->format).type)
             return *type;
     }
@@ -134,6 +138,10 @@ bool Sheet::setRowFormat(int row, const CellFormat& format) {
 }
 
 void Sheet::overlayCell(int column, int row, const CellFormat& patch) {
+    // Giving a cell the settings it already has (a type set again at every
+    // evaluation) changes nothing and needs no new format.
+    if (const Cell* kept = findCell(column, row); kept && formats_.get(kept->format).holds(patch))
+        return;
     Cell* cell = cellForWriting(column, row);
     CellFormat format = formats_.get(cell->format);
     format.overlay(patch);

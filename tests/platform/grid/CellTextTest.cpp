@@ -50,6 +50,12 @@ TEST(CellTextTest, WritingTextFollowsTheCellType) {
          L"-3.3", 14},
         {"whole-number cell cuts the fraction", numberType(0), L"2.5", TextReading::AsValue, L"2",
          L"2", 10},
+        {"number cell keeps a whole number", numberType(2), L"99999999999999", TextReading::AsValue,
+         L"99999999999999.00", L"99999999999999.00", 14},
+        {"number cell drops the sign of a negative zero", numberType(3), L"-0",
+         TextReading::AsValue, L"0.000", L"0.000", 14},
+        {"number cell rounds a fraction beyond its decimals", numberType(3), L"-1.00049",
+         TextReading::AsValue, L"-1.000", L"-1.000", 14},
         {"whole-number cell cuts negative towards zero", numberType(0), L"-2.9",
          TextReading::AsValue, L"-2", L"-2", 10},
         {"number cell refuses a word", numberType(2), L"abc", TextReading::AsValue, std::nullopt,
@@ -137,10 +143,64 @@ TEST(CellTextTest, BuildersRefuseParametersOutOfRange) {
     EXPECT_FALSE(makePictureType(0, L""));
     EXPECT_FALSE(makePictureType(kStyleKeepAspect, L"a.bmp"));
     EXPECT_FALSE(makeComboBoxType(2, L"a"));
-    CellType tampered = *makeTextType(0, 10);
-    tampered.decimals = 3;
-    EXPECT_FALSE(isValidCellType(tampered));
-    EXPECT_TRUE(isValidCellType(*makeNumberType(7, -kNumberRangeLimit, kNumberRangeLimit, false)));
+}
+
+TEST(CellTextTest, OnlyTypesTheirBuildersMakeAreValid) {
+    struct Case {
+        const char* name;
+        CellType type;
+        bool valid;
+    };
+    auto with = [](CellType type, auto change) {
+        change(type);
+        return type;
+    };
+    const CellType number = numberType(7);
+    const CellType text = *makeTextType(kStyleUpperCase, 10);
+    const CellType check = *makeCheckBoxType(kStyleCaptionLeft, L"On", L"#1", L"#2");
+    const CellType combo = *makeComboBoxType(kStyleEditable, L"a\tb");
+    const CellType button = *makeButtonType(0, L"Go");
+    const CellType picture = *makePictureType(kStyleStretch, L"a.bmp");
+    const Case cases[] = {
+        {"general", CellType{}, true},
+        {"general with a style", with(CellType{}, [](CellType& t) { t.style = 1; }), false},
+        {"general with decimals", with(CellType{}, [](CellType& t) { t.decimals = 2; }), false},
+        {"general with a text", with(CellType{}, [](CellType& t) { t.text = L"x"; }), false},
+        {"text", text, true},
+        {"text with decimals", with(text, [](CellType& t) { t.decimals = 3; }), false},
+        {"text with both cases",
+         with(text, [](CellType& t) { t.style = kStyleUpperCase | kStyleLowerCase; }), false},
+        {"text of no length", with(text, [](CellType& t) { t.maxLength = 0; }), false},
+        {"text with a caption", with(text, [](CellType& t) { t.text = L"x"; }), false},
+        {"number", number, true},
+        {"number with a style", with(number, [](CellType& t) { t.style = 1; }), false},
+        {"number with a length", with(number, [](CellType& t) { t.maxLength = 5; }), false},
+        {"number with too many decimals", with(number, [](CellType& t) { t.decimals = 16; }),
+         false},
+        {"number with the range reversed", with(number, [](CellType& t) { t.minimum = 1e14; }),
+         false},
+        {"number with a not-a-number bound",
+         with(number, [](CellType& t) { t.maximum = std::numeric_limits<double>::quiet_NaN(); }),
+         false},
+        {"static text", *makeStaticTextType(kStyleWordWrap), true},
+        {"static text with the password style",
+         with(*makeStaticTextType(0), [](CellType& t) { t.style = kStylePassword; }), false},
+        {"check box with pictures", check, true},
+        {"check box with a separator",
+         with(check, [](CellType& t) { t.thousandsSeparator = true; }), false},
+        {"combo box", combo, true},
+        {"combo box with a picture", with(combo, [](CellType& t) { t.pictureOn = L"#3"; }), false},
+        {"button", button, true},
+        {"button with a style", with(button, [](CellType& t) { t.style = 1; }), false},
+        {"picture", picture, true},
+        {"picture without its picture", with(picture, [](CellType& t) { t.text.clear(); }), false},
+        {"picture keeping its aspect unstretched",
+         with(picture, [](CellType& t) { t.style = kStyleKeepAspect; }), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(isValidCellType(c.type), c.valid);
+    }
 }
 
 }  // namespace

@@ -135,6 +135,35 @@ TEST(SheetTest, TheLastFormatSetOnACellIsTheOneItShows) {
     }
 }
 
+TEST(SheetTest, SettingsACellAlreadyHasLeaveItAsItIs) {
+    Sheet sheet = sheetOf(3, 3);
+    const CellType number = *makeNumberType(2, -1e6, 1e6, false);
+    CellFormat typeAndColor = typeFormat(number);
+    typeAndColor.background = 5;
+    ASSERT_TRUE(sheet.applyFormat(Block::cell(2, 2), typeAndColor));
+    ASSERT_TRUE(sheet.setText(2, 2, L"1.5", TextReading::AsValue));
+    const Sheet before = sheet;
+    sheet.setChanged(false);
+
+    // The same type again: nothing changes but the change flag.
+    ASSERT_TRUE(sheet.applyFormat(Block::cell(2, 2), typeFormat(number)));
+    EXPECT_TRUE(sheet.changed());
+    EXPECT_EQ(sheet, before);
+    EXPECT_EQ(sheet.valueText(2, 2), L"1.50");
+
+    // A patch holding one setting the cell has and one it has not takes effect.
+    CellFormat typeAndLock = typeFormat(number);
+    typeAndLock.locked = true;
+    ASSERT_TRUE(sheet.applyFormat(Block::cell(2, 2), typeAndLock));
+    EXPECT_TRUE(sheet.resolvedFormat(2, 2).locked);
+    EXPECT_EQ(sheet.resolvedFormat(2, 2).background, 5u);
+
+    // Another number of decimals is another type.
+    ASSERT_TRUE(
+        sheet.applyFormat(Block::cell(2, 2), typeFormat(*makeNumberType(3, -1e6, 1e6, false))));
+    EXPECT_EQ(sheet.valueText(2, 2), L"1.500");
+}
+
 TEST(SheetTest, WholeColumnFormatsCostNoCellsAndReachNewRows) {
     Sheet sheet = sheetOf(3, 10);
     CellFormat locked;
