@@ -148,8 +148,11 @@ BOOL SSAddCustomFunctionExt(HWND window, const Tvx_String& name, int minArgument
         return 0;
     const unsigned engineFlags =
         (flags & SS_CUSTFUNC_WANTCELLREF) ? formula::kPassReferencesAsCells : 0u;
+    // The callback's address names it, so that adding the same function again
+    // (at every calculation) is found to change nothing.
     return grid->formulas().addCustomFunction(name.str(), minArguments, maxArguments,
-                                              adapt(callback), engineFlags)
+                                              adapt(callback), engineFlags,
+                                              reinterpret_cast<std::uintptr_t>(callback))
                ? 1
                : 0;
 }

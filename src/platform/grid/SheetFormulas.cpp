@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/core/Tvx_String.h"
+
 #include "platform/grid/formula/parser/FormulaCache.h"
 
 namespace grid {
@@ -62,7 +64,7 @@ void SheetFormulas::rebuild() {
     engine_->setAutomaticRecalculation(false);
     for (const formula::CustomFunction& function : functions_) {
         engine_->addCustomFunction(function.name, function.minArguments, function.maxArguments,
-                                   function.callback, function.flags);
+                                   function.callback, function.flags, function.source);
     }
     // The texts the sheet holds are in A1 style; a text the engine no longer
     // takes (a cell outside the sheet) is dropped from the engine only.
@@ -85,9 +87,9 @@ bool SheetFormulas::setFormula(int column, int row, std::wstring_view text, bool
         engine.setAutomaticRecalculation(false);
         const bool taken = engine.setFormula(column, row, text, false);
         if (taken) {
-            const std::optional<std::wstring> printed = formula::FormulaCache::shared().printed(
+            const std::wstring* printed = formula::FormulaCache::shared().printed(
                 text, column, row, style_, formula::ReferenceStyle::A1);
-            sheet_.setFormula(column, row, printed.value_or(std::wstring(text)), CellValue());
+            sheet_.setFormula(column, row, printed ? *printed : std::wstring(text), CellValue());
         }
         // Switching automatic recalculation back on computes what is stale.
         engine.setAutomaticRecalculation(automatic_);
@@ -124,18 +126,28 @@ void SheetFormulas::setAutomaticRecalculation(bool on) {
 }
 
 bool SheetFormulas::addCustomFunction(std::wstring_view name, int minArguments, int maxArguments,
-                                      formula::CustomFunctionCallback callback, unsigned flags) {
+                                      formula::CustomFunctionCallback callback, unsigned flags,
+                                      std::uintptr_t source) {
     const bool added = intoEngine([&](formula::FormulaEngine& engine) {
-        return engine.addCustomFunction(name, minArguments, maxArguments, callback, flags);
+        return engine.addCustomFunction(name, minArguments, maxArguments, callback, flags, source);
     });
     if (!added)
         return false;
+    // The engine took the name (valid, in any case); keep the function for rebuilds.
+    const auto kept =
+        std::find_if(functions_.begin(), functions_.end(),
+                     [&](const formula::CustomFunction& f) { return f.isNamed(name); });
+    if (kept != functions_.end() && kept->isAddedAs(minArguments, maxArguments, flags, source))
+        return true;
     std::wstring upper(name);
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](wchar_t c) {
-        return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-    });
-    std::erase_if(functions_, [&](const formula::CustomFunction& f) { return f.name == upper; });
-    functions_.push_back({upper, minArguments, maxArguments, std::move(callback), flags});
+    for (wchar_t& c : upper)
+        c = upperCase(c);
+    formula::CustomFunction function{std::move(upper),    minArguments, maxArguments,
+                                     std::move(callback), flags,        source};
+    if (kept != functions_.end())
+        *kept = std::move(function);
+    else
+        functions_.push_back(std::move(function));
     return true;
 }
 

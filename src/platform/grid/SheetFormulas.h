@@ -68,8 +68,10 @@ class SheetFormulas : public formula::CellSource, public SheetObserver {
     void setAutomaticRecalculation(bool on);
 
     // Adds (or replaces) a custom function; false as the engine refuses it.
+    // `source` names what the callback calls, when known (CustomFunction.h).
     bool addCustomFunction(std::wstring_view name, int minArguments, int maxArguments,
-                           formula::CustomFunctionCallback callback, unsigned flags);
+                           formula::CustomFunctionCallback callback, unsigned flags,
+                           std::uintptr_t source = 0);
 
     // CellSource.
     int columnCount() const override;

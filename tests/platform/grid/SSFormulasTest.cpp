@@ -152,6 +152,36 @@ TEST_F(SSFormulasTest, CustomFunctionsExchangeLibraryRecords) {
     EXPECT_FALSE(SSAddCustomFunctionExt(window, L"Other", 1, 1, nullptr, 0));
 }
 
+// Gives how many times it was called in this test (counting from 1).
+int tickCalls = 0;
+BOOL tick(SS_VALUE* result, const SS_VALUE*, int) {
+    result->Status = SS_VALUE_PRESENT;
+    result->Type = SS_TYPE_LONG;
+    result->Long = ++tickCalls;
+    return TRUE;
+}
+
+TEST_F(SSFormulasTest, AddingAFunctionAgainRecomputesItsCallersAndChangesTakeEffect) {
+    tickCalls = 0;
+    ASSERT_TRUE(SSAddCustomFunctionExt(window, L"Tick", 0, 1, &tick, 0));
+    ASSERT_TRUE(SSSetFormula(window, 1, 1, L"TICK()", TRUE));
+    EXPECT_EQ(value(1, 1), Tvx_String(L"1"));
+    // The same function again, in another letter case: its caller is computed again.
+    ASSERT_TRUE(SSAddCustomFunctionExt(window, L"TICK", 0, 1, &tick, 0));
+    EXPECT_EQ(value(1, 1), Tvx_String(L"2"));
+    // Other counts take effect: the call without arguments is now refused.
+    ASSERT_TRUE(SSAddCustomFunctionExt(window, L"tick", 1, 1, &tick, 0));
+    EXPECT_TRUE(SSIsCellError(window, 1, 1));
+    // So does another callback under the same name.
+    ASSERT_TRUE(SSAddCustomFunctionExt(window, L"Tick", 0, 1, &joinArguments, 0));
+    EXPECT_EQ(value(1, 1), Tvx_String(L""));
+    // And all of it survives a layout change that rebuilds the formulas.
+    ASSERT_TRUE(SSAddCustomFunctionExt(window, L"Tick", 0, 1, &tick, 0));
+    ASSERT_TRUE(SSInsRow(window, 1));
+    ASSERT_TRUE(SSReCalc(window));
+    EXPECT_EQ(value(1, 2), Tvx_String(std::to_wstring(tickCalls)));
+}
+
 TEST_F(SSFormulasTest, FormulasFollowLoadsAndLayoutChanges) {
     ASSERT_TRUE(SSAddCustomFunctionExt(window, L"JOIN", 1, 4, &joinArguments, 0));
     SSSetValue(window, 1, 1, L"x");

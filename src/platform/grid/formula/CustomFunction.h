@@ -82,6 +82,20 @@ struct CustomFunction {
     int maxArguments = 0;
     CustomFunctionCallback callback;
     unsigned flags = 0;
+    // What the callback calls, when its adder can tell (the address of the
+    // library callback it wraps), else 0: callbacks of the same non-zero
+    // source behave alike.
+    std::uintptr_t source = 0;
+
+    // True when `name` is this function's name in any letter case.
+    bool isNamed(std::wstring_view name) const;
+    // True when adding this function again with these settings would change
+    // nothing: the same non-zero source, argument counts and flags.
+    bool isAddedAs(int minimum, int maximum, unsigned addFlags,
+                   std::uintptr_t callbackSource) const {
+        return callbackSource != 0 && source == callbackSource && minArguments == minimum &&
+               maxArguments == maximum && flags == addFlags;
+    }
 };
 
 // The custom functions of one sheet, found by name without regard to letter case.
@@ -91,12 +105,16 @@ class CustomFunctionRegistry {
     // an empty name or one with characters other than letters, digits, "_" and
     // "." or not starting with a letter or "_", the name of a built-in function,
     // a minimum below 0, a maximum below the minimum or above 255, no callback.
+    // Adding a function exactly as it is already added (CustomFunction::isAddedAs)
+    // succeeds and keeps the one there.
     bool add(std::wstring_view name, int minArguments, int maxArguments,
-             CustomFunctionCallback callback, unsigned flags);
+             CustomFunctionCallback callback, unsigned flags, std::uintptr_t source = 0);
     // The function of an upper-case name, or nullptr.
     const CustomFunction* find(std::wstring_view upperName) const;
-    // Counts every successful add, so that callers can tell when names may
-    // resolve differently.
+    // The function of a name in any letter case, or nullptr.
+    const CustomFunction* findNamed(std::wstring_view name) const;
+    // Counts every add that changed a function, so that callers can tell when
+    // names may resolve differently.
     unsigned version() const { return version_; }
 
   private:

@@ -48,7 +48,7 @@ class FormulaEngine::Impl final : public EvaluationContext {
     bool recalculateCell(int column, int row);
     bool recalculateAll();
     bool addCustomFunction(std::wstring_view name, int minArguments, int maxArguments,
-                           CustomFunctionCallback callback, unsigned flags);
+                           CustomFunctionCallback callback, unsigned flags, std::uintptr_t source);
     int formulaCount() const { return static_cast<int>(byAddress_.size()); }
 
   private:
@@ -81,7 +81,7 @@ class FormulaEngine::Impl final : public EvaluationContext {
         if (automatic_ && !computing_)
             computeStale();
     }
-    void insertFormula(int column, int row, Formula formula);
+    void insertFormula(int column, int row, std::shared_ptr<const Formula> formula);
     void eraseFormula(int id);
 
     CellSource& cells_;
@@ -95,7 +95,10 @@ class FormulaEngine::Impl final : public EvaluationContext {
     RecalcOrder order_;
     std::vector<int> stale_;  // may hold ids that are no longer stale or live
     std::vector<int> pending_;
+    // The steps being computed: nothing orders new steps while the engine
+    // computes (every call that would is refused then), so run() reads them in place.
     std::vector<RecalcStep> steps_;
+    std::vector<int> roots_;
     std::vector<RecalcStep> fullOrder_;
     bool fullOrderValid_ = false;
     bool automatic_ = true;
@@ -126,7 +129,7 @@ void FormulaEngine::Impl::markDependentsStale(int column, int row) {
 
 template <typename Include>
 void FormulaEngine::Impl::appendPrecedents(int id, Include include, std::vector<int>& out) const {
-    for (const Area& area : at(id).formula.references()) {
+    for (const Area& area : at(id).formula->references()) {
         if (area.isSingleCell()) {
             const int precedent = find(area.firstColumn, area.firstRow);
             if (precedent >= 0 && include(precedent))
@@ -161,31 +164,33 @@ void FormulaEngine::Impl::run(const std::vector<RecalcStep>& steps) {
         FormulaCell& cell = at(step.formulaId);
         cell.isStale = false;
         cell.result = step.isCircular ? Value::error(ErrorKind::Circular)
-                                      : evaluator_.evaluate(cell.formula, cell.address.column,
+                                      : evaluator_.evaluate(*cell.formula, cell.address.column,
                                                             cell.address.row);
         cells_.storeResult(cell.address.column, cell.address.row, cell.result);
     }
 }
 
 void FormulaEngine::Impl::computeStale() {
-    std::vector<int> roots;
-    roots.swap(stale_);
-    std::erase_if(roots, [&](int id) { return !at(id).isLive || !at(id).isStale; });
-    if (roots.empty())
+    // The roots are taken out of stale_ (which the computation may fill
+    // again); both vectors keep their storage for the next time.
+    roots_.clear();
+    roots_.swap(stale_);
+    std::erase_if(roots_, [&](int id) { return !at(id).isLive || !at(id).isStale; });
+    if (roots_.empty())
         return;
     steps_.clear();
     order_.build(
-        roots, idLimit(),
+        roots_, idLimit(),
         [&](int id, std::vector<int>& out) {
             appendPrecedents(
                 id, [&](int p) { return at(p).isStale; }, out);
         },
         steps_);
-    const std::vector<RecalcStep> steps = std::move(steps_);
-    run(steps);
+    run(steps_);
 }
 
-void FormulaEngine::Impl::insertFormula(int column, int row, Formula formula) {
+void FormulaEngine::Impl::insertFormula(int column, int row,
+                                        std::shared_ptr<const Formula> formula) {
     int id;
     if (!freeIds_.empty()) {
         id = freeIds_.back();
@@ -202,13 +207,13 @@ void FormulaEngine::Impl::insertFormula(int column, int row, Formula formula) {
     cell.isStale = false;
     byAddress_[cellKey(column, row)] = id;
     ordered_[cellKey(column, row)] = id;
-    dependents_.add(id, cell.formula.references());
+    dependents_.add(id, cell.formula->references());
     fullOrderValid_ = false;
 }
 
 void FormulaEngine::Impl::eraseFormula(int id) {
     FormulaCell& cell = at(id);
-    dependents_.remove(id, cell.formula.references());
+    dependents_.remove(id, cell.formula->references());
     byAddress_.erase(cellKey(cell.address.column, cell.address.row));
     ordered_.erase(cellKey(cell.address.column, cell.address.row));
     cell = FormulaCell();
@@ -233,7 +238,7 @@ bool FormulaEngine::Impl::setFormula(int column, int row, std::wstring_view text
         return false;
     if (const int old = find(column, row); old >= 0)
         eraseFormula(old);
-    insertFormula(column, row, std::move(*parsed));
+    insertFormula(column, row, std::move(parsed));
     const int id = find(column, row);
     markStale(id);
     markDependentsStale(column, row);
@@ -285,8 +290,7 @@ bool FormulaEngine::Impl::recalculateCell(int column, int row) {
                 id, [&](int p) { return at(p).isStale || p == target; }, out);
         },
         steps_);
-    const std::vector<RecalcStep> steps = std::move(steps_);
-    run(steps);
+    run(steps_);
     markDependentsStale(column, row);
     computeStaleIfAutomatic();
     return true;
@@ -318,19 +322,18 @@ bool FormulaEngine::Impl::recalculateAll() {
 
 bool FormulaEngine::Impl::addCustomFunction(std::wstring_view name, int minArguments,
                                             int maxArguments, CustomFunctionCallback callback,
-                                            unsigned flags) {
+                                            unsigned flags, std::uintptr_t source) {
     if (computing_)
         return false;
-    if (!customFunctions_.add(name, minArguments, maxArguments, std::move(callback), flags)) {
+    if (!customFunctions_.add(name, minArguments, maxArguments, std::move(callback), flags,
+                              source)) {
         return false;
     }
-    std::wstring upper(name);
-    for (wchar_t& c : upper)
-        c = upperCase(c);
+    const std::wstring& upper = customFunctions_.findNamed(name)->name;
     pending_.clear();
     std::vector<CellAddress> callers;
     for (int id = 0; id < idLimit(); ++id) {
-        if (at(id).isLive && callsCustomFunction(at(id).formula, upper))
+        if (at(id).isLive && callsCustomFunction(*at(id).formula, upper))
             callers.push_back(at(id).address);
     }
     for (const CellAddress& address : callers) {
@@ -372,7 +375,7 @@ std::optional<std::wstring> FormulaEngine::formulaText(int column, int row,
     const FormulaCell* cell = impl_->cellAt(column, row);
     if (!cell)
         return std::nullopt;
-    return printFormula(cell->formula, column, row, style);
+    return printFormula(*cell->formula, column, row, style);
 }
 
 const Value* FormulaEngine::result(int column, int row) const {
@@ -405,8 +408,10 @@ bool FormulaEngine::recalculateAll() {
 }
 
 bool FormulaEngine::addCustomFunction(std::wstring_view name, int minArguments, int maxArguments,
-                                      CustomFunctionCallback callback, unsigned flags) {
-    return impl_->addCustomFunction(name, minArguments, maxArguments, std::move(callback), flags);
+                                      CustomFunctionCallback callback, unsigned flags,
+                                      std::uintptr_t source) {
+    return impl_->addCustomFunction(name, minArguments, maxArguments, std::move(callback), flags,
+                                    source);
 }
 
 int FormulaEngine::formulaCount() const {

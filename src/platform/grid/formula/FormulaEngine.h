@@ -102,10 +102,12 @@ class FormulaEngine {
     bool recalculateAll();
 
     // Adds a custom function to this sheet (see CustomFunction.h for the value
-    // records and CustomFunctionRegistry::add for what is refused; refused too
-    // while the engine computes). Formulas that call it become stale.
+    // records and the source, and CustomFunctionRegistry::add for what is
+    // refused; refused too while the engine computes). Formulas that call it
+    // become stale, also when it was already added just so.
     bool addCustomFunction(std::wstring_view name, int minArguments, int maxArguments,
-                           CustomFunctionCallback callback, unsigned flags);
+                           CustomFunctionCallback callback, unsigned flags,
+                           std::uintptr_t source = 0);
 
     int formulaCount() const;
 

@@ -29,7 +29,7 @@ std::wstring direct(const Parse& p, ReferenceStyle printStyle) {
 std::wstring cached(FormulaCache& cache, const Parse& p, ReferenceStyle printStyle) {
     const auto parsed = cache.parse(p.text, p.column, p.row, p.style);
     const auto printed = cache.printed(p.text, p.column, p.row, p.style, printStyle);
-    EXPECT_EQ(parsed.has_value(), printed.has_value());
+    EXPECT_EQ(parsed != nullptr, printed != nullptr);
     if (!parsed)
         return L"";
     EXPECT_EQ(formula::printFormula(*parsed, p.column, p.row, printStyle), *printed);
@@ -75,6 +75,19 @@ TEST(FormulaCache, AFullCacheStartsAfresh) {
         ASSERT_TRUE(cache.parse(text, 1, 1, ReferenceStyle::A1));
     }
     EXPECT_EQ(*cache.printed(L"A1+0", 2, 2, ReferenceStyle::A1, ReferenceStyle::A1), L"A1+0");
+}
+
+TEST(FormulaCache, KeptFormulasAreSharedAndOutliveClearing) {
+    FormulaCache cache;
+    const auto first = cache.parse(L"SUM(A1:B2)*2", 3, 3, ReferenceStyle::A1);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(cache.parse(L"SUM(A1:B2)*2", 3, 3, ReferenceStyle::A1), first)
+        << "the same text for the same cell shares one parsed formula";
+    EXPECT_NE(cache.parse(L"SUM(A1:B2)*2", 4, 3, ReferenceStyle::A1), first)
+        << "another cell is another formula";
+    cache.clear();
+    EXPECT_EQ(formula::printFormula(*first, 3, 3, ReferenceStyle::R1C1),
+              L"SUM(R[-2]C[-2]:R[-1]C[-1])*2");
 }
 
 }  // namespace

@@ -93,18 +93,24 @@ const BuiltinFunction kFunctions[] = {
 }  // namespace
 
 std::optional<std::uint32_t> findFunction(std::wstring_view name) {
-    // The table is sorted by name; names are short, a binary search on the
-    // upper-case form finds them.
-    std::wstring upper(name);
-    for (wchar_t& c : upper)
-        c = upperCase(c);
+    // The table is sorted by its upper-case names; a binary search compares
+    // them with the name's characters in upper case, without copying the name.
+    const auto compareUpper = [](std::wstring_view tableName, std::wstring_view key) {
+        const std::size_t common = std::min(tableName.size(), key.size());
+        for (std::size_t i = 0; i < common; ++i) {
+            const wchar_t upper = upperCase(key[i]);
+            if (tableName[i] != upper)
+                return tableName[i] < upper ? -1 : 1;
+        }
+        return tableName.size() == key.size() ? 0 : (tableName.size() < key.size() ? -1 : 1);
+    };
     auto first = std::begin(kFunctions);
     auto last = std::end(kFunctions);
-    auto found = std::lower_bound(first, last, upper,
-                                  [](const BuiltinFunction& function, const std::wstring& key) {
-                                      return function.name < key;
+    auto found = std::lower_bound(first, last, name,
+                                  [&](const BuiltinFunction& function, std::wstring_view key) {
+                                      return compareUpper(function.name, key) < 0;
                                   });
-    if (found == last || found->name != upper)
+    if (found == last || compareUpper(found->name, name) != 0)
         return std::nullopt;
     return static_cast<std::uint32_t>(found - first);
 }

@@ -8,8 +8,8 @@
 
 namespace formula {
 
-std::size_t FormulaCache::KeyHash::operator()(const Key& key) const noexcept {
-    std::size_t hash = std::hash<std::wstring>()(key.text);
+std::size_t FormulaCache::KeyHash::operator()(const KeyView& key) const noexcept {
+    std::size_t hash = std::hash<std::wstring_view>()(key.text);
     for (std::size_t part :
          {static_cast<std::size_t>(key.column), static_cast<std::size_t>(key.row),
           static_cast<std::size_t>(key.style)}) {
@@ -25,8 +25,7 @@ FormulaCache& FormulaCache::shared() {
 
 FormulaCache::Entry* FormulaCache::entry(std::wstring_view text, int column, int row,
                                          ReferenceStyle style, ParseError* error) {
-    Key key{std::wstring(text), column, row, style};
-    const auto found = entries_.find(key);
+    const auto found = entries_.find(KeyView{text, column, row, style});
     if (found != entries_.end())
         return &found->second;
     std::optional<Formula> parsed = parseFormula(text, column, row, style, error);
@@ -34,26 +33,26 @@ FormulaCache::Entry* FormulaCache::entry(std::wstring_view text, int column, int
         return nullptr;
     if (entries_.size() >= kMaxFormulas)
         entries_.clear();
-    return &entries_.emplace(std::move(key), Entry{std::move(*parsed), {}}).first->second;
+    Entry entry{std::make_shared<const Formula>(std::move(*parsed)), {}};
+    return &entries_.emplace(Key{std::wstring(text), column, row, style}, std::move(entry))
+                .first->second;
 }
 
-std::optional<Formula> FormulaCache::parse(std::wstring_view text, int column, int row,
-                                           ReferenceStyle style, ParseError* error) {
+std::shared_ptr<const Formula> FormulaCache::parse(std::wstring_view text, int column, int row,
+                                                   ReferenceStyle style, ParseError* error) {
     const Entry* kept = entry(text, column, row, style, error);
-    if (!kept)
-        return std::nullopt;
-    return kept->formula;
+    return kept ? kept->formula : nullptr;
 }
 
-std::optional<std::wstring> FormulaCache::printed(std::wstring_view text, int column, int row,
-                                                  ReferenceStyle style, ReferenceStyle printStyle) {
+const std::wstring* FormulaCache::printed(std::wstring_view text, int column, int row,
+                                          ReferenceStyle style, ReferenceStyle printStyle) {
     Entry* kept = entry(text, column, row, style, nullptr);
     if (!kept)
-        return std::nullopt;
+        return nullptr;
     std::optional<std::wstring>& printed = kept->printed[static_cast<std::size_t>(printStyle)];
     if (!printed)
-        printed = printFormula(kept->formula, column, row, printStyle);
-    return printed;
+        printed = printFormula(*kept->formula, column, row, printStyle);
+    return &*printed;
 }
 
 }  // namespace formula

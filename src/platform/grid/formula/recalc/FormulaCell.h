@@ -1,6 +1,9 @@
-// One formula cell as the engine keeps it: where it is, its parsed formula and
-// its last result.
+// One formula cell as the engine keeps it: where it is, its parsed formula
+// (shared with the library's formula cache and never changed) and its last
+// result.
 #pragma once
+
+#include <memory>
 
 #include "platform/grid/formula/Reference.h"
 #include "platform/grid/formula/Value.h"
@@ -10,7 +13,7 @@ namespace formula {
 
 struct FormulaCell {
     CellAddress address;
-    Formula formula;
+    std::shared_ptr<const Formula> formula;  // null in a free slot
     Value result;
     bool isLive = false;   // false: a free slot
     bool isStale = false;  // its inputs changed since it was last computed
