@@ -1,12 +1,14 @@
 // GETCELL and GETPROFCELL over tab-separated files, and SECTIONSIZE and
 // GETSYSNAME over the section library.
 #include <cmath>
+#include <optional>
+#include <utility>
 
 #include "platform/core/NumberText.h"
-#include "platform/core/macro/Tvx_SectionTables.h"
 #include "standards/functions/DataFileSearch.h"
 #include "standards/functions/FunctionBodies.h"
 #include "standards/functions/LookupTable.h"
+#include "standards/functions/SectionAnswers.h"
 
 namespace {
 
@@ -37,18 +39,18 @@ bool sectionSizeFunction(const FunctionArguments& arguments, FunctionResult& res
     const double column = std::trunc(arguments[1].number) - 1;
     if (!(column >= 0 && column < 1e6))
         return false;
-    Tvx_String text;
-    if (gSectionTables.getSectionValue(arguments[0].text, static_cast<int>(column), text) != eOk)
+    const std::optional<Tvx_String> text =
+        sectionAnswers().sectionValue(arguments[0].text, static_cast<int>(column));
+    if (!text)
         return false;
-    result.setNumber(numtext::parseLeadingDouble(text.str()));
+    result.setNumber(numtext::parseLeadingDouble(text->str()));
     return true;
 }
 
 bool getSysNameFunction(const FunctionArguments& arguments, FunctionResult& result) {
     if (!arguments[0].isText())
         return false;
-    Tvx_String systemName = arguments[0].text;
-    gSectionTables.getSystemName(arguments[0].text, systemName);
-    result.setText(systemName);
+    std::optional<Tvx_String> systemName = sectionAnswers().systemName(arguments[0].text);
+    result.setText(systemName ? std::move(*systemName) : arguments[0].text);
     return true;
 }

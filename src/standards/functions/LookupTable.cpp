@@ -2,13 +2,14 @@
 #include "standards/functions/LookupTable.h"
 
 #include <memory>
+#include <optional>
 
 #include "platform/core/ArrayText.h"
 #include "platform/core/TextHelpers.h"
-#include "platform/core/macro/Tvx_SectionTables.h"
 #include "standards/functions/CaseFoldedIndex.h"
 #include "standards/functions/DataFileCache.h"
 #include "standards/functions/KeptTextFileParses.h"
+#include "standards/functions/SectionAnswers.h"
 #include "standards/functions/SectionLibraryState.h"
 
 Tvx_String buildLookupKey(const FunctionArguments& arguments, int first) {
@@ -53,11 +54,9 @@ struct LookupRows {
         if (bySectionName && bySectionName->state == before)
             return bySectionName;
         auto named = std::make_shared<SectionNamedRows>();
-        Tvx_String name;
         for (int row = 0; row < keyedRows; ++row) {
-            name = rows[row][0];
-            gSectionTables.getSystemName(rows[row][0], name);
-            named->index.add(name.str(), row);
+            const std::optional<Tvx_String> name = sectionAnswers().systemName(rows[row][0]);
+            named->index.add((name ? *name : rows[row][0]).str(), row);
         }
         // Naming may read tables into the library: what was named holds for
         // the state it leaves.
@@ -116,7 +115,8 @@ std::shared_ptr<const LookupReading> readLookup(const Tvx_String& path, bool byS
 // The file as read, from the evaluation's cache when it has read it before.
 std::shared_ptr<const LookupReading> lookupReading(const Tvx_String& path, bool bySectionName) {
     DataFileCache* cache = DataFileCache::active();
-    const int reading = bySectionName ? 1 : 0;
+    const DataFileReading reading =
+        bySectionName ? DataFileReading::LookupBySectionName : DataFileReading::Lookup;
     if (cache) {
         if (auto kept = cache->find<LookupReading>(path, reading))
             return kept;

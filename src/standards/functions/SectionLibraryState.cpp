@@ -1,14 +1,14 @@
 // The state of the section library that kept section names depend on.
 #include "standards/functions/SectionLibraryState.h"
 
-#include "platform/core/PathMapping.h"
 #include "platform/core/Tvx_Settings.h"
 #include "platform/core/macro/Tvx_SectionTables.h"
+#include "standards/functions/DataFileCache.h"
 
 SectionLibraryState currentSectionLibraryState() {
     SectionLibraryState state;
     state.revision = gSectionTables.revision();
-    state.profFolder = mapPath(gSettings.libDir() + Tvx_String(L"prof"));
-    state.profFolderStamp = folderStampOf(state.profFolder);
+    state.profFolder = gSettings.libDir() + Tvx_String(L"prof");
+    state.profFolderStamp = folderStampOnce(state.profFolder);
     return state;
 }

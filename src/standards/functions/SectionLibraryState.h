@@ -12,14 +12,14 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 
 #include "platform/core/FileStamp.h"
+#include "platform/core/Tvx_String.h"
 
 struct SectionLibraryState {
     std::uint64_t revision = 0;
-    std::filesystem::path profFolder;
+    Tvx_String profFolder;
     std::optional<FileStamp> profFolderStamp;  // nothing: no such folder
 
     // Whether names found in this state may be kept: a folder changed in the
@@ -29,5 +29,6 @@ struct SectionLibraryState {
     friend bool operator==(const SectionLibraryState&, const SectionLibraryState&) = default;
 };
 
-// The state of gSectionTables and the current library folder.
+// The state of gSectionTables and the current library folder. While an
+// evaluation is under way the folder is looked at once (DataFileCache.h).
 SectionLibraryState currentSectionLibraryState();

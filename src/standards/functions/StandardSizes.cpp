@@ -13,10 +13,6 @@
 
 namespace {
 
-// How the cache tells standard-size files from look-up files read from the
-// same path.
-constexpr int kStandardSizesReading = 2;
-
 // A side that has no candidate lies this far away.
 constexpr double kNoCandidateDistance = 999999999;
 
@@ -54,12 +50,12 @@ KeptTextFileParses<StandardSizes>& keptStandardSizes() {
 std::shared_ptr<const StandardSizes> readStandardSizes(const Tvx_String& path) {
     DataFileCache* cache = DataFileCache::active();
     if (cache) {
-        if (auto kept = cache->find<StandardSizes>(path, kStandardSizesReading))
+        if (auto kept = cache->find<StandardSizes>(path, DataFileReading::StandardSizes))
             return kept;
     }
     std::shared_ptr<const StandardSizes> sizes = keptStandardSizes().get(path);
     if (cache && sizes)
-        cache->keep(path, kStandardSizesReading, sizes);
+        cache->keep(path, DataFileReading::StandardSizes, sizes);
     return sizes;
 }
 
