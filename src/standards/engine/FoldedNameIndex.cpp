@@ -3,12 +3,23 @@
 
 #include "platform/core/Tvx_String.h"
 
+namespace {
+
+// foldCase, with the ASCII letters (nearly every name) folded in line.
+wchar_t folded(wchar_t c) {
+    if (c < 0x80)
+        return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+    return foldCase(c);
+}
+
+}  // namespace
+
 std::size_t FoldedNameIndex::FoldedHash::operator()(std::wstring_view name) const {
     // FNV-1a over the folded characters: equal names (letter case ignored)
     // hash alike.
     std::size_t hash = 14695981039346656037ull;
     for (wchar_t c : name) {
-        hash ^= static_cast<std::size_t>(foldCase(c));
+        hash ^= static_cast<std::size_t>(folded(c));
         hash *= 1099511628211ull;
     }
     return hash;
@@ -18,7 +29,7 @@ bool FoldedNameIndex::FoldedEqual::operator()(std::wstring_view a, std::wstring_
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (foldCase(a[i]) != foldCase(b[i]))
+        if (folded(a[i]) != folded(b[i]))
             return false;
     }
     return true;

@@ -2,6 +2,7 @@
 #include "standards/engine/ReplaceWords.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/core/TextHelpers.h"
 
@@ -106,7 +107,7 @@ WordReplacer::WordReplacer(const Tvx_StringArray& names, const Tvx_StringArray& 
         Entry entry{folded(names[i].str()), replacementFor(values[i], quoteText)};
         if (!isWord(entry.foldedName) || !isAscii(entry.foldedName))
             wordByWord_ = false;
-        byName_.emplace(entry.foldedName, entries_.size());
+        byName_.add(entry.foldedName, static_cast<int>(entries_.size()));
         entries_.push_back(std::move(entry));
     }
     // A replacement that holds a later name as a word would be found by that
@@ -150,16 +151,14 @@ bool WordReplacer::replaceWordByWord(Tvx_String& text) const {
     std::wstring result;
     size_t copiedUpTo = 0;
     bool replaced = false;
-    std::wstring word;
     forEachWord(source, [&](size_t start, size_t length) {
-        word.assign(source, start, length);
-        for (wchar_t& c : word)
-            c = foldCase(c);
-        const auto found = byName_.find(word);
-        if (found == byName_.end())
+        const int found = byName_.find(std::wstring_view(source).substr(start, length));
+        if (found < 0)
             return;
+        if (!replaced)
+            result.reserve(source.size() + entries_[static_cast<size_t>(found)].replacement.size());
         result.append(source, copiedUpTo, start - copiedUpTo);
-        result += entries_[found->second].replacement;
+        result += entries_[static_cast<size_t>(found)].replacement;
         copiedUpTo = start + length;
         replaced = true;
     });

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
+#include "standards/engine/FoldedNameIndex.h"
 
 // Replaces, for each index i below the smaller of the two counts and in that
 // order, every whole-word occurrence of names[i] in text by values[i]. Names
@@ -56,7 +56,7 @@ class WordReplacer {
     bool replaceWordByWord(Tvx_String& text) const;
 
     std::vector<Entry> entries_;
-    // Folded name to its first entry, for the word-by-word pass.
-    std::unordered_map<std::wstring, size_t> byName_;
+    // Each name's first entry, for the word-by-word pass.
+    FoldedNameIndex byName_;
     bool wordByWord_ = false;
 };
