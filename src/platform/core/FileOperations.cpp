@@ -143,11 +143,11 @@ bool matchesFilePattern(const Tvx_String& name, const Tvx_String& pattern) {
 }
 
 bool ObjectExportFileExists(const Tvx_String& path) {
-    return pathStatus(mapPath(path)).kind == PathKind::File;
+    return pathStatus(mapPathText(path)).kind == PathKind::File;
 }
 
 bool ObjectExportFolderExists(const Tvx_String& path) {
-    return pathStatus(mapPath(path)).kind == PathKind::Folder;
+    return pathStatus(mapPathText(path)).kind == PathKind::Folder;
 }
 
 bool ObjectExportFindFiles(const Tvx_String& folder, const Tvx_String& pattern,
@@ -173,7 +173,7 @@ bool ObjectExportCreateDirectory(const Tvx_String& folder) {
 }
 
 bool ObjectExportGetFileTime(const Tvx_String& path, Tvx_FileTime& time) {
-    const PathStatus status = pathStatus(mapPath(path));
+    const PathStatus status = pathStatus(mapPathText(path));
     if (status.kind == PathKind::Missing)
         return false;
     time = modificationTime(status.stamp);
@@ -181,13 +181,13 @@ bool ObjectExportGetFileTime(const Tvx_String& path, Tvx_FileTime& time) {
 }
 
 bool ObjectExportCopyFile(const Tvx_String& source, const Tvx_String& target, bool overwrite) {
-    const PathStatus sourceStatus = pathStatus(mapPath(source));
+    const PathStatus sourceStatus = pathStatus(mapPathText(source));
     if (sourceStatus.kind == PathKind::Missing)
         return false;
     const std::optional<std::string> bytes = readFileBytes(source);
     if (!bytes)
         return false;
-    if (!overwrite && pathStatus(mapPath(target)).kind != PathKind::Missing)
+    if (!overwrite && pathStatus(mapPathText(target)).kind != PathKind::Missing)
         return false;
     if (!writeFileBytes(target, *bytes))
         return false;

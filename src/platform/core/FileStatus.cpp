@@ -44,7 +44,7 @@ PathKind kindOf(mode_t mode) {
     }
 }
 
-PathStatus ask(const std::filesystem::path& path, bool followLink) {
+PathStatus ask(const std::string& path, bool followLink) {
     PathStatus status;
     struct stat info {};
     if (path.empty())
@@ -65,10 +65,18 @@ PathStatus ask(const std::filesystem::path& path, bool followLink) {
 }  // namespace
 
 PathStatus pathStatus(const std::filesystem::path& path) {
+    return pathStatus(path.native());
+}
+
+PathStatus pathLinkStatus(const std::filesystem::path& path) {
+    return pathLinkStatus(path.native());
+}
+
+PathStatus pathStatus(const std::string& path) {
     Memo& kept = memo();
     if (kept.openScopes == 0 || path.empty())
         return ask(path, true);
-    Known& known = kept.paths[path.native()];
+    Known& known = kept.paths[path];
     if (!known.followed) {
         // What is not a link is the same followed or not, so one question
         // answers both for all but links.
@@ -82,11 +90,11 @@ PathStatus pathStatus(const std::filesystem::path& path) {
     return *known.followed;
 }
 
-PathStatus pathLinkStatus(const std::filesystem::path& path) {
+PathStatus pathLinkStatus(const std::string& path) {
     Memo& kept = memo();
     if (kept.openScopes == 0 || path.empty())
         return ask(path, false);
-    Known& known = kept.paths[path.native()];
+    Known& known = kept.paths[path];
     if (!known.unfollowed)
         known.unfollowed = ask(path, false);
     return *known.unfollowed;

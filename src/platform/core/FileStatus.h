@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 
 #include "platform/core/FileStamp.h"
 
@@ -36,6 +37,10 @@ PathStatus pathStatus(const std::filesystem::path& path);
 // What path names without following a symbolic link at its end: Link for a
 // link, also one whose target is missing.
 PathStatus pathLinkStatus(const std::filesystem::path& path);
+// The same for a path given as its text (what path.native() holds), so that a
+// caller holding only the text builds no path object.
+PathStatus pathStatus(const std::string& path);
+PathStatus pathLinkStatus(const std::string& path);
 
 // Keeps statuses while it lives (the rule above).
 class FileStatusScope {

@@ -1,39 +1,46 @@
 // Folder listings kept for letter-case look-ups.
 #include "platform/core/FolderNames.h"
 
+#include <filesystem>
 #include <memory>
 #include <system_error>
 
+#include "platform/core/FileStatus.h"
+
 namespace fs = std::filesystem;
 
-std::optional<fs::path> FolderNames::bestMatch(const Listing& entries, const Tvx_String& wanted) {
-    std::optional<fs::path> best;
+std::optional<std::string> FolderNames::bestMatch(const Listing& entries,
+                                                  const Tvx_String& wanted) {
+    const Entry* best = nullptr;
     for (const Entry& entry : entries) {
         if (!entry.wide.equal(wanted, false))
             continue;
-        if (!best || entry.name.string() < best->string())
-            best = entry.name;
+        if (best == nullptr || entry.name < best->name)
+            best = &entry;
     }
-    return best;
+    if (best == nullptr)
+        return std::nullopt;
+    return best->name;
 }
 
-std::optional<fs::path> FolderNames::findIgnoringCase(const fs::path& folder,
-                                                      const fs::path& name) {
-    const fs::path listed = folder.empty() ? fs::path(".") : folder;
-    const Tvx_String wanted = Tvx_String::fromUtf8(name.string());
-    const std::optional<FileStamp> stamp = folderStampOf(listed);
-    if (!stamp)
+std::optional<std::string> FolderNames::findIgnoringCase(const std::string& folder,
+                                                         const std::string& name) {
+    static const std::string kWorkingFolder = ".";
+    const std::string& listed = folder.empty() ? kWorkingFolder : folder;
+    const PathStatus status = pathStatus(listed);
+    if (status.kind != PathKind::Folder)
         return std::nullopt;
     const std::shared_ptr<const Listing> listing =
-        listings_.get(listed.native(), *stamp, [&]() -> StampedCache<Listing>::Made {
+        listings_.get(listed, status.stamp, [&]() -> StampedCache<Listing>::Made {
             auto entries = std::make_shared<Listing>();
             std::error_code error;
             for (fs::directory_iterator it(listed, error), end; !error && it != end;
                  it.increment(error)) {
-                const fs::path entryName = it->path().filename();
-                entries->push_back({entryName, Tvx_String::fromUtf8(entryName.string())});
+                std::string entryName = it->path().filename().native();
+                Tvx_String wide = Tvx_String::fromUtf8(entryName);
+                entries->push_back({std::move(entryName), std::move(wide)});
             }
             return {std::move(entries), !error};
         });
-    return bestMatch(*listing, wanted);
+    return bestMatch(*listing, Tvx_String::fromUtf8(name));
 }

@@ -6,8 +6,8 @@
 // and is listed again. At most 256 folders are kept.
 #pragma once
 
-#include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "platform/core/StampedCache.h"
@@ -15,22 +15,20 @@
 
 class FolderNames {
   public:
-    // The entry of folder (empty: the working folder) whose name equals name
-    // ignoring letter case (Tvx_String::equal, flag clear); of several, the one
-    // that sorts first. Nothing when none matches or the folder cannot be
-    // listed.
-    std::optional<std::filesystem::path> findIgnoringCase(const std::filesystem::path& folder,
-                                                          const std::filesystem::path& name);
+    // The entry of folder (a file-system path's text; empty: the working
+    // folder) whose name equals name ignoring letter case (Tvx_String::equal,
+    // flag clear); of several, the one that sorts first. Nothing when none
+    // matches or the folder cannot be listed.
+    std::optional<std::string> findIgnoringCase(const std::string& folder, const std::string& name);
     void clear() { listings_.clear(); }
 
   private:
     struct Entry {
-        std::filesystem::path name;
+        std::string name;
         Tvx_String wide;
     };
     using Listing = std::vector<Entry>;
-    static std::optional<std::filesystem::path> bestMatch(const Listing& entries,
-                                                          const Tvx_String& wanted);
+    static std::optional<std::string> bestMatch(const Listing& entries, const Tvx_String& wanted);
 
     StampedCache<Listing> listings_{256};
 };

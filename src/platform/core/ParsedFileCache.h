@@ -24,6 +24,7 @@
 
 #include "platform/core/FileBytes.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/FileStatus.h"
 #include "platform/core/PathMapping.h"
 #include "platform/core/StampedCache.h"
 #include "platform/core/Tvx_String.h"
@@ -40,15 +41,15 @@ class ParsedFileCache {
     // read (parse is then not called) or does not parse.
     template <typename Parse>
     std::shared_ptr<const Parsed> get(const Tvx_String& path, Parse&& parse) {
-        const std::filesystem::path mapped = mapPath(path);
-        const std::optional<FileStamp> stamp = fileStampOf(mapped);
-        if (!stamp)
+        const std::string mapped = mapPathText(path);
+        const PathStatus status = pathStatus(mapped);
+        if (status.kind != PathKind::File)
             return nullptr;
-        return entries_.get(mapped.native(), *stamp, [&]() -> typename Entries::Made {
+        return entries_.get(mapped, status.stamp, [&]() -> typename Entries::Made {
             const std::optional<std::string> bytes = readFileBytesAt(mapped);
             if (!bytes)
                 return {};
-            return {parse(std::string_view(*bytes)), stamp->size <= maxFileBytes_};
+            return {parse(std::string_view(*bytes)), status.stamp.size <= maxFileBytes_};
         });
     }
 

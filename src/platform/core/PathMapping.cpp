@@ -30,12 +30,16 @@ bool existsQuietly(const fs::path& path) {
     return pathLinkStatus(path).kind != PathKind::Missing;
 }
 
+bool existsQuietly(const std::string& path) {
+    return pathLinkStatus(path).kind != PathKind::Missing;
+}
+
 // Mappings made while file status is remembered (FileStatus.h): a mapping
 // depends only on the statuses and listings it looked at and on the drive
 // root, so it holds for as long as those statuses are remembered.
 struct RememberedMappings {
     std::uint64_t generation = 0;
-    std::unordered_map<std::wstring, fs::path> paths;
+    std::unordered_map<std::wstring, std::string> paths;
 };
 
 RememberedMappings& rememberedMappings() {
@@ -49,9 +53,8 @@ FolderNames& folderNames() {
     return names;
 }
 
-fs::path resolveLetterCase(fs::path path) {
-    if (path.empty() || existsQuietly(path))
-        return path;
+// Step 3 for a path that does not exist as written.
+fs::path resolveMissing(const fs::path& path) {
     // The usual miss: a file not (yet) in a folder that exists as written.
     // Every earlier component then exists too, so only the last is looked up.
     // (The parent is rebuilt component by component, as the walk below would.)
@@ -59,9 +62,9 @@ fs::path resolveLetterCase(fs::path path) {
         fs::path parent = path.root_path();
         for (const fs::path& component : path.parent_path().relative_path())
             parent /= component;
-        const std::optional<fs::path> match =
-            folderNames().findIgnoringCase(parent, path.filename());
-        return parent / (match ? *match : path.filename());
+        const std::optional<std::string> match =
+            folderNames().findIgnoringCase(parent.native(), path.filename().native());
+        return parent / (match ? fs::path(*match) : path.filename());
     }
     fs::path resolved = path.root_path();
     const fs::path relative = path.relative_path();
@@ -73,7 +76,8 @@ fs::path resolveLetterCase(fs::path path) {
             resolved = candidate;
             continue;
         }
-        const std::optional<fs::path> match = folderNames().findIgnoringCase(resolved, *component);
+        const std::optional<std::string> match =
+            folderNames().findIgnoringCase(resolved.native(), component->native());
         if (!match)
             break;
         resolved /= *match;
@@ -83,7 +87,33 @@ fs::path resolveLetterCase(fs::path path) {
     return resolved;
 }
 
-fs::path mapAfresh(const Tvx_String& path) {
+// Step 3 on the path's text. The two usual misses are answered on the text
+// itself, with the results the component walk gives: a bare name not in the
+// working folder, and a file not (yet) in a folder that exists as written
+// (when that folder's text is as the walk rebuilds it: no doubled or
+// trailing separator).
+std::string resolveLetterCase(std::string path) {
+    if (path.empty() || existsQuietly(path))
+        return path;
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        std::optional<std::string> match = folderNames().findIgnoringCase(std::string(), path);
+        return match ? std::move(*match) : path;
+    }
+    const std::string parent = path.substr(0, slash);
+    const bool parentAsRebuilt = slash > 0 && slash + 1 < path.size() && parent.back() != '/' &&
+                                 parent.find("//") == std::string::npos;
+    if (parentAsRebuilt && existsQuietly(parent)) {
+        const std::string name = path.substr(slash + 1);
+        if (name != "." && name != "..") {
+            const std::optional<std::string> match = folderNames().findIgnoringCase(parent, name);
+            return match ? parent + '/' + *match : path;
+        }
+    }
+    return resolveMissing(fs::path(std::move(path))).native();
+}
+
+std::string mapAfresh(const Tvx_String& path) {
     std::wstring_view text = path.str();
     const bool drive = text.size() >= 2 && isAsciiLetter(text[0]) && text[1] == L':';
     if (drive) {
@@ -96,14 +126,14 @@ fs::path mapAfresh(const Tvx_String& path) {
     std::string bytes = unicode::toUtf8(text);
     std::replace(bytes.begin(), bytes.end(), '\\', '/');
     if (!drive)
-        return resolveLetterCase(fs::path(std::move(bytes)));
+        return resolveLetterCase(std::move(bytes));
     // The root joined with the relative rest as fs::path's "/" joins them: a
     // separator goes between unless the root is empty or ends in one.
     std::string joined = driveRoot().native();
     if (!joined.empty() && joined.back() != '/')
         joined.push_back('/');
     joined.append(bytes);
-    return resolveLetterCase(fs::path(std::move(joined)));
+    return resolveLetterCase(std::move(joined));
 }
 
 }  // namespace
@@ -123,6 +153,10 @@ fs::path driveRoot() {
 }
 
 fs::path mapPath(const Tvx_String& path) {
+    return fs::path(mapPathText(path));
+}
+
+std::string mapPathText(const Tvx_String& path) {
     if (!fileStatusRemembered())
         return mapAfresh(path);
     RememberedMappings& mappings = rememberedMappings();

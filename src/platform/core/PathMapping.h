@@ -27,12 +27,16 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "platform/core/Tvx_String.h"
 
 // The file-system path for a path of the module. An empty text gives an empty
 // path (which names no file).
 std::filesystem::path mapPath(const Tvx_String& path);
+// The text of mapPath(path) (what its native() holds), for callers that only
+// hand it on to the file system: no path object is built.
+std::string mapPathText(const Tvx_String& path);
 
 // Sets the folder that drive prefixes map to; an empty path returns to the
 // environment variable or "/".

@@ -6,7 +6,10 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
+#include <string>
 
+#include "platform/core/FileStatus.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -91,6 +94,55 @@ TEST_F(PathMappingTest, ChangesOfAListedFolderAreSeen) {
     settle("lib/data");
     fs::remove(temp.path() / "lib/data/BOLTS.dat");  // removed
     EXPECT_EQ(mapPath(L"c:\\lib\\data\\bolts.dat"), temp.path() / "lib/data/bolts.dat");
+}
+
+// Sets the working folder for one test.
+class WorkingFolder {
+  public:
+    explicit WorkingFolder(const fs::path& folder) : saved_(fs::current_path()) {
+        fs::current_path(folder);
+    }
+    ~WorkingFolder() { fs::current_path(saved_); }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+  private:
+    fs::path saved_;
+};
+
+// The exact text of each mapping, the same with statuses remembered or not:
+// a doubled or trailing separator before the name is dropped as the
+// component walk drops it.
+TEST_F(PathMappingTest, MissesGiveTheSameTextWithOrWithoutAScope) {
+    temp.write("Lib/Data/Bolts.txt", "x");
+    const WorkingFolder working(temp.path() / "Lib");
+    const std::string root = temp.path().native();
+    struct Case {
+        const wchar_t* path;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {L"c:\\lib\\data\\BOLTS.TXT", root + "/Lib/Data/Bolts.txt"},
+        {L"c:\\Lib\\Data\\bolts.txt", root + "/Lib/Data/Bolts.txt"},
+        {L"c:\\Lib\\Data\\New.txt", root + "/Lib/Data/New.txt"},
+        {L"c:\\Lib\\\\Data\\bolts.txt", root + "/Lib/Data/Bolts.txt"},
+        {L"c:\\Lib\\Data\\\\new.txt", root + "/Lib/Data/new.txt"},
+        {L"c:\\Lib\\Nothing\\new.txt", root + "/Lib/Nothing/new.txt"},
+        {L"data\\bolts.TXT", "Data/Bolts.txt"},
+        {L"DATA", "Data"},
+        {L"nothing.txt", "nothing.txt"},
+        {L"./data/BOLTS.txt", "./Data/Bolts.txt"},
+    };
+    for (const bool remembered : {false, true}) {
+        std::optional<FileStatusScope> scope;
+        if (remembered)
+            scope.emplace();
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << Tvx_String(c.path).toUtf8() << " " << remembered);
+            EXPECT_EQ(mapPathText(c.path), c.expected);
+            EXPECT_EQ(mapPath(c.path).native(), c.expected);
+        }
+    }
 }
 
 TEST_F(PathMappingTest, PathsWithoutDriveStayRelativeOrAbsolute) {
