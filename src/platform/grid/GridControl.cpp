@@ -61,14 +61,15 @@ void GridControl::reset() {
 }
 
 bool GridControl::load(const Tvx_String& path) {
-    Sheet loaded;
     SheetFileError error;
-    if (!loadSheetFile(path, loaded, error)) {
+    const std::shared_ptr<const Sheet> loaded = loadKeptSheetFile(path, error);
+    if (!loaded) {
         lastLoadError_ = error;
         return false;
     }
     endEdit(false);
-    sheet_ = std::move(loaded);
+    // Copied in place: the sheet's storage is reused for the loaded one.
+    sheet_ = *loaded;
     formulas_.attach();
     lastLoadError_ = SheetFileError{};
     leftColumn_ = topRow_ = 1;

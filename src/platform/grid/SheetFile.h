@@ -1,6 +1,7 @@
 // Reading and writing sheet files (the format is described in FORMAT.md).
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ bool readSheetText(std::string_view bytes, Sheet& sheet, SheetFileError& error);
 // Loading keeps what it parsed while the file stays unchanged on disk
 // (ParsedFileCache.h), so a sheet loaded again is copied, not parsed again.
 bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error);
+// The sheet kept for the file (read now when it is not kept or changed on
+// disk), to be copied by the caller; null, with `error`, when it is refused.
+std::shared_ptr<const Sheet> loadKeptSheetFile(const Tvx_String& path, SheetFileError& error);
 // Forgets the sheet files kept by loadSheetFile.
 void clearSheetFileCache();
 bool saveSheetFile(const Tvx_String& path, const Sheet& sheet, SheetFileContent content);

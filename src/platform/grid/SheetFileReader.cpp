@@ -536,6 +536,14 @@ ParsedFileCache<Sheet>& sheetFiles() {
 }  // namespace
 
 bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error) {
+    const std::shared_ptr<const Sheet> loaded = loadKeptSheetFile(path, error);
+    if (!loaded)
+        return false;
+    sheet = *loaded;
+    return true;
+}
+
+std::shared_ptr<const Sheet> loadKeptSheetFile(const Tvx_String& path, SheetFileError& error) {
     bool read = false;
     const std::shared_ptr<const Sheet> loaded =
         sheetFiles().get(path, [&](std::string_view bytes) -> std::shared_ptr<const Sheet> {
@@ -545,13 +553,9 @@ bool loadSheetFile(const Tvx_String& path, Sheet& sheet, SheetFileError& error) 
                 return nullptr;
             return parsed;
         });
-    if (!loaded) {
-        if (!read)
-            error = SheetFileError{0, "cannot read the file"};
-        return false;
-    }
-    sheet = *loaded;
-    return true;
+    if (!loaded && !read)
+        error = SheetFileError{0, "cannot read the file"};
+    return loaded;
 }
 
 void clearSheetFileCache() {

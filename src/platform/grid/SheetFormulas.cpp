@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "platform/core/Tvx_String.h"
-
 #include "platform/grid/formula/parser/FormulaCache.h"
 
 namespace grid {
@@ -45,7 +43,8 @@ formula::Value toFormulaValue(const CellValue& value) {
 
 }  // namespace
 
-SheetFormulas::SheetFormulas(Sheet& sheet) : sheet_(sheet) {
+SheetFormulas::SheetFormulas(Sheet& sheet)
+    : sheet_(sheet), engine_(std::make_unique<formula::FormulaEngine>(*this)) {
     attach();
 }
 
@@ -59,23 +58,17 @@ void SheetFormulas::attach() {
 }
 
 void SheetFormulas::rebuild() {
-    engine_ = std::make_unique<formula::FormulaEngine>(*this);
-    engine_->setReferenceStyle(style_);
+    engine_->clearFormulas();
     engine_->setAutomaticRecalculation(false);
-    for (const formula::CustomFunction& function : functions_) {
-        engine_->addCustomFunction(function.name, function.minArguments, function.maxArguments,
-                                   function.callback, function.flags, function.source);
-    }
     // The texts the sheet holds are in A1 style; a text the engine no longer
-    // takes (a cell outside the sheet) is dropped from the engine only.
-    std::vector<std::pair<int, int>> formulaCells;
+    // takes (a cell outside the sheet) is dropped from the engine only. With
+    // automatic recalculation off nothing is computed, so the sheet is not
+    // written while its cells are walked.
     for (const auto& [key, cell] : sheet_.cells()) {
-        if (!cell.formula.empty())
-            formulaCells.emplace_back(key.column, key.row);
-    }
-    for (const auto& [column, row] : formulaCells) {
-        engine_->setFormula(column, row, sheet_.formula(column, row), formula::ReferenceStyle::A1,
-                            false);
+        if (!cell.formula.empty()) {
+            engine_->setFormula(key.column, key.row, cell.formula, formula::ReferenceStyle::A1,
+                                false);
+        }
     }
     engine_->setAutomaticRecalculation(automatic_);
 }
@@ -128,27 +121,10 @@ void SheetFormulas::setAutomaticRecalculation(bool on) {
 bool SheetFormulas::addCustomFunction(std::wstring_view name, int minArguments, int maxArguments,
                                       formula::CustomFunctionCallback callback, unsigned flags,
                                       std::uintptr_t source) {
-    const bool added = intoEngine([&](formula::FormulaEngine& engine) {
-        return engine.addCustomFunction(name, minArguments, maxArguments, callback, flags, source);
+    return intoEngine([&](formula::FormulaEngine& engine) {
+        return engine.addCustomFunction(name, minArguments, maxArguments, std::move(callback),
+                                        flags, source);
     });
-    if (!added)
-        return false;
-    // The engine took the name (valid, in any case); keep the function for rebuilds.
-    const auto kept =
-        std::find_if(functions_.begin(), functions_.end(),
-                     [&](const formula::CustomFunction& f) { return f.isNamed(name); });
-    if (kept != functions_.end() && kept->isAddedAs(minArguments, maxArguments, flags, source))
-        return true;
-    std::wstring upper(name);
-    for (wchar_t& c : upper)
-        c = upperCase(c);
-    formula::CustomFunction function{std::move(upper),    minArguments, maxArguments,
-                                     std::move(callback), flags,        source};
-    if (kept != functions_.end())
-        *kept = std::move(function);
-    else
-        functions_.push_back(std::move(function));
-    return true;
 }
 
 int SheetFormulas::columnCount() const {

@@ -6,9 +6,9 @@
 //
 // The sheet tells of its changes (SheetObserver): a written value removes the
 // cell's formula and makes its dependents stale; a change of size or layout
-// (rows inserted, blocks moved, a new sheet loaded) rebuilds the engine from the
-// formula texts the sheet holds, keeping the custom functions, the reference
-// style and the automatic recalculation option.
+// (rows inserted, blocks moved, a new sheet loaded) rebuilds the engine's
+// formulas from the formula texts the sheet holds; the engine keeps the custom
+// functions, the reference style and the automatic recalculation option.
 //
 // Formulas follow the cells they refer to, as in any spreadsheet; the sheet
 // rewrites their texts (Sheet.h, formula/ReferenceEdits.h) before the engine
@@ -101,7 +101,6 @@ class SheetFormulas : public formula::CellSource, public SheetObserver {
 
     Sheet& sheet_;
     std::unique_ptr<formula::FormulaEngine> engine_;
-    std::vector<formula::CustomFunction> functions_;
     formula::ReferenceStyle style_ = formula::ReferenceStyle::Default;
     bool automatic_ = true;
     int engineCalls_ = 0;

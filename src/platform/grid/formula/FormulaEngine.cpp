@@ -37,6 +37,7 @@ class FormulaEngine::Impl final : public EvaluationContext {
     bool setFormula(int column, int row, std::wstring_view text, ReferenceStyle style,
                     bool recalculate, ParseError* error);
     bool removeFormula(int column, int row);
+    void clearFormulas();
     const FormulaCell* cellAt(int column, int row) const {
         const int id = find(column, row);
         return id < 0 ? nullptr : &formulas_[static_cast<std::size_t>(id)];
@@ -257,6 +258,18 @@ bool FormulaEngine::Impl::removeFormula(int column, int row) {
     return true;
 }
 
+void FormulaEngine::Impl::clearFormulas() {
+    formulas_.clear();
+    freeIds_.clear();
+    byAddress_.clear();
+    ordered_.clear();
+    dependents_ = DependencyIndex();
+    stale_.clear();
+    pending_.clear();
+    fullOrder_.clear();
+    fullOrderValid_ = false;
+}
+
 void FormulaEngine::Impl::cellChanged(int column, int row) {
     markDependentsStale(column, row);
     computeStaleIfAutomatic();
@@ -356,6 +369,10 @@ bool FormulaEngine::setFormula(int column, int row, std::wstring_view text, bool
 bool FormulaEngine::setFormula(int column, int row, std::wstring_view text, ReferenceStyle style,
                                bool recalculate, ParseError* error) {
     return impl_->setFormula(column, row, text, style, recalculate, error);
+}
+
+void FormulaEngine::clearFormulas() {
+    impl_->clearFormulas();
 }
 
 bool FormulaEngine::removeFormula(int column, int row) {

@@ -71,6 +71,10 @@ class FormulaEngine {
     bool setFormula(int column, int row, std::wstring_view text, ReferenceStyle style,
                     bool recalculate, ParseError* error = nullptr);
 
+    // Removes every formula at once, without computing anything; the custom
+    // functions, the reference style and the automatic option stay.
+    void clearFormulas();
+
     // Removes the cell's formula; its value is then the sheet's again and its
     // dependents become stale (computed at once under automatic recalculation).
     // False when the cell has no formula, or while the engine computes.
