@@ -76,14 +76,14 @@ void SheetFormulas::rebuild() {
 bool SheetFormulas::setFormula(int column, int row, std::wstring_view text, bool recalculate) {
     // The engine takes the formula without computing it, so that the sheet
     // holds the formula before its first result arrives.
+    // The sheet keeps the formula's A1 text, which the same cache look-up gives.
     return intoEngine([&](formula::FormulaEngine& engine) {
         engine.setAutomaticRecalculation(false);
-        const bool taken = engine.setFormula(column, row, text, false);
-        if (taken) {
-            const std::wstring* printed = formula::FormulaCache::shared().printed(
-                text, column, row, style_, formula::ReferenceStyle::A1);
-            sheet_.setFormula(column, row, printed ? *printed : std::wstring(text), CellValue());
-        }
+        formula::FormulaCache::Kept kept = formula::FormulaCache::shared().parseAndPrint(
+            text, column, row, style_, formula::ReferenceStyle::A1);
+        const bool taken = engine.setParsedFormula(column, row, std::move(kept.formula), false);
+        if (taken)
+            sheet_.setFormula(column, row, *kept.printed, CellValue());
         // Switching automatic recalculation back on computes what is stale.
         engine.setAutomaticRecalculation(automatic_);
         if (taken && recalculate && !automatic_)

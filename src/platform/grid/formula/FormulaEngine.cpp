@@ -36,6 +36,8 @@ class FormulaEngine::Impl final : public EvaluationContext {
 
     bool setFormula(int column, int row, std::wstring_view text, ReferenceStyle style,
                     bool recalculate, ParseError* error);
+    bool setParsedFormula(int column, int row, std::shared_ptr<const Formula> formula,
+                          bool recalculate, ParseError* error);
     bool removeFormula(int column, int row);
     void clearFormulas();
     const FormulaCell* cellAt(int column, int row) const {
@@ -82,6 +84,11 @@ class FormulaEngine::Impl final : public EvaluationContext {
         if (automatic_ && !computing_)
             computeStale();
     }
+    // True when a formula may be set into the cell now; the reason in `error` when not.
+    bool canSetFormula(int column, int row, ParseError* error) const;
+    // Puts the formula into the cell, replacing any, and computes as setFormula says.
+    void placeFormula(int column, int row, std::shared_ptr<const Formula> formula,
+                      bool recalculate);
     void insertFormula(int column, int row, std::shared_ptr<const Formula> formula);
     void eraseFormula(int id);
 
@@ -222,8 +229,7 @@ void FormulaEngine::Impl::eraseFormula(int id) {
     fullOrderValid_ = false;
 }
 
-bool FormulaEngine::Impl::setFormula(int column, int row, std::wstring_view text,
-                                     ReferenceStyle style, bool recalculate, ParseError* error) {
+bool FormulaEngine::Impl::canSetFormula(int column, int row, ParseError* error) const {
     if (computing_) {
         if (error)
             *error = makeParseError(ParseErrorCode::EngineBusy, 0, {});
@@ -234,17 +240,38 @@ bool FormulaEngine::Impl::setFormula(int column, int row, std::wstring_view text
             *error = makeParseError(ParseErrorCode::CellOutsideSheet, 0, {});
         return false;
     }
-    auto parsed = FormulaCache::shared().parse(text, column, row, style, error);
-    if (!parsed)
-        return false;
+    return true;
+}
+
+void FormulaEngine::Impl::placeFormula(int column, int row, std::shared_ptr<const Formula> formula,
+                                       bool recalculate) {
     if (const int old = find(column, row); old >= 0)
         eraseFormula(old);
-    insertFormula(column, row, std::move(parsed));
+    insertFormula(column, row, std::move(formula));
     const int id = find(column, row);
     markStale(id);
     markDependentsStale(column, row);
     if (recalculate || automatic_)
         computeStale();
+}
+
+bool FormulaEngine::Impl::setFormula(int column, int row, std::wstring_view text,
+                                     ReferenceStyle style, bool recalculate, ParseError* error) {
+    if (!canSetFormula(column, row, error))
+        return false;
+    auto parsed = FormulaCache::shared().parse(text, column, row, style, error);
+    if (!parsed)
+        return false;
+    placeFormula(column, row, std::move(parsed), recalculate);
+    return true;
+}
+
+bool FormulaEngine::Impl::setParsedFormula(int column, int row,
+                                           std::shared_ptr<const Formula> formula, bool recalculate,
+                                           ParseError* error) {
+    if (!canSetFormula(column, row, error) || !formula)
+        return false;
+    placeFormula(column, row, std::move(formula), recalculate);
     return true;
 }
 
@@ -369,6 +396,11 @@ bool FormulaEngine::setFormula(int column, int row, std::wstring_view text, bool
 bool FormulaEngine::setFormula(int column, int row, std::wstring_view text, ReferenceStyle style,
                                bool recalculate, ParseError* error) {
     return impl_->setFormula(column, row, text, style, recalculate, error);
+}
+
+bool FormulaEngine::setParsedFormula(int column, int row, std::shared_ptr<const Formula> formula,
+                                     bool recalculate, ParseError* error) {
+    return impl_->setParsedFormula(column, row, std::move(formula), recalculate, error);
 }
 
 void FormulaEngine::clearFormulas() {

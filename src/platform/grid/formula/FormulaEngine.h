@@ -46,6 +46,7 @@
 #include "platform/grid/formula/CustomFunction.h"
 #include "platform/grid/formula/Reference.h"
 #include "platform/grid/formula/Value.h"
+#include "platform/grid/formula/parser/Formula.h"
 #include "platform/grid/formula/parser/ParseError.h"
 
 namespace formula {
@@ -70,6 +71,11 @@ class FormulaEngine {
                     ParseError* error = nullptr);
     bool setFormula(int column, int row, std::wstring_view text, ReferenceStyle style,
                     bool recalculate, ParseError* error = nullptr);
+    // The same with the text already parsed for this very cell (by
+    // FormulaCache::parse); a null formula is refused like a text that does
+    // not parse.
+    bool setParsedFormula(int column, int row, std::shared_ptr<const Formula> formula,
+                          bool recalculate, ParseError* error = nullptr);
 
     // Removes every formula at once, without computing anything; the custom
     // functions, the reference style and the automatic option stay.

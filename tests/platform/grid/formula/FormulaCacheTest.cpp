@@ -30,6 +30,10 @@ std::wstring cached(FormulaCache& cache, const Parse& p, ReferenceStyle printSty
     const auto parsed = cache.parse(p.text, p.column, p.row, p.style);
     const auto printed = cache.printed(p.text, p.column, p.row, p.style, printStyle);
     EXPECT_EQ(parsed != nullptr, printed != nullptr);
+    const FormulaCache::Kept both =
+        cache.parseAndPrint(p.text, p.column, p.row, p.style, printStyle);
+    EXPECT_EQ(both.formula, parsed) << "one look-up gives the same kept formula";
+    EXPECT_EQ(both.printed, printed);
     if (!parsed)
         return L"";
     EXPECT_EQ(formula::printFormula(*parsed, p.column, p.row, printStyle), *printed);

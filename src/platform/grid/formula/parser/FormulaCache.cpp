@@ -44,15 +44,26 @@ std::shared_ptr<const Formula> FormulaCache::parse(std::wstring_view text, int c
     return kept ? kept->formula : nullptr;
 }
 
+const std::wstring& FormulaCache::printedIn(Entry& entry, int column, int row,
+                                            ReferenceStyle printStyle) {
+    std::optional<std::wstring>& printed = entry.printed[static_cast<std::size_t>(printStyle)];
+    if (!printed)
+        printed = printFormula(*entry.formula, column, row, printStyle);
+    return *printed;
+}
+
 const std::wstring* FormulaCache::printed(std::wstring_view text, int column, int row,
                                           ReferenceStyle style, ReferenceStyle printStyle) {
     Entry* kept = entry(text, column, row, style, nullptr);
+    return kept ? &printedIn(*kept, column, row, printStyle) : nullptr;
+}
+
+FormulaCache::Kept FormulaCache::parseAndPrint(std::wstring_view text, int column, int row,
+                                               ReferenceStyle style, ReferenceStyle printStyle) {
+    Entry* kept = entry(text, column, row, style, nullptr);
     if (!kept)
-        return nullptr;
-    std::optional<std::wstring>& printed = kept->printed[static_cast<std::size_t>(printStyle)];
-    if (!printed)
-        printed = printFormula(*kept->formula, column, row, printStyle);
-    return &*printed;
+        return {};
+    return {kept->formula, &printedIn(*kept, column, row, printStyle)};
 }
 
 }  // namespace formula

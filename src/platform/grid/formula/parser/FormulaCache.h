@@ -39,6 +39,14 @@ class FormulaCache {
     // text does not parse. Valid until the cache is next changed.
     const std::wstring* printed(std::wstring_view text, int column, int row, ReferenceStyle style,
                                 ReferenceStyle printStyle);
+    // Both at once, with one look-up: the kept formula (null when the text
+    // does not parse) and its text printed in printStyle (null then too).
+    struct Kept {
+        std::shared_ptr<const Formula> formula;
+        const std::wstring* printed = nullptr;
+    };
+    Kept parseAndPrint(std::wstring_view text, int column, int row, ReferenceStyle style,
+                       ReferenceStyle printStyle);
     void clear() { entries_.clear(); }
 
   private:
@@ -77,6 +85,9 @@ class FormulaCache {
     // The kept entry, parsed now when missing; null when the text does not parse.
     Entry* entry(std::wstring_view text, int column, int row, ReferenceStyle style,
                  ParseError* error);
+    // The entry's formula printed in the style, printed now when missing.
+    static const std::wstring& printedIn(Entry& entry, int column, int row,
+                                         ReferenceStyle printStyle);
 
     std::unordered_map<Key, Entry, KeyHash, KeyEqual> entries_;
 };
