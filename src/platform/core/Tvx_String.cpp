@@ -38,6 +38,21 @@ bool sameChars(std::wstring_view a, std::wstring_view b, bool matchCase) {
     return true;
 }
 
+// The first position from `from` where needle (not empty, not longer than
+// haystack) occurs ignoring case; firstMatches tells whether a character is
+// the needle's first one ignoring case.
+template <typename FirstMatches>
+size_t findIgnoringCaseFrom(std::wstring_view haystack, size_t from, std::wstring_view needle,
+                            FirstMatches firstMatches) {
+    const std::wstring_view rest = needle.substr(1);
+    for (size_t i = from; i + needle.size() <= haystack.size(); ++i) {
+        if (firstMatches(haystack[i]) &&
+            sameChars(haystack.substr(i + 1, rest.size()), rest, false))
+            return i;
+    }
+    return std::wstring_view::npos;
+}
+
 template <typename Convert>
 Tvx_String convertEach(const std::wstring& text, Convert convert) {
     std::wstring out(text.size(), L'\0');
@@ -178,17 +193,20 @@ bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int
         pos = static_cast<int>(found);
         return true;
     }
-    // Ignoring case: look for the first character, then compare the rest.
+    // Ignoring case: look for the first character, then compare the rest. No
+    // character beyond ASCII folds into ASCII, so an ASCII first character
+    // matches only its own two forms.
     const wchar_t first = needle.front();
-    const std::wstring_view rest = needle.substr(1);
-    for (size_t i = from; i + needle.size() <= haystack.size(); ++i) {
-        if (sameLetter(haystack[i], first) &&
-            sameChars(haystack.substr(i + 1, rest.size()), rest, false)) {
-            pos = static_cast<int>(i);
-            return true;
-        }
-    }
-    return false;
+    const size_t found =
+        first < 0x80 ? findIgnoringCaseFrom(haystack, from, needle,
+                                            [lower = foldCase(first), upper = upperCase(first)](
+                                                wchar_t c) { return c == lower || c == upper; })
+                     : findIgnoringCaseFrom(haystack, from, needle,
+                                            [first](wchar_t c) { return sameLetter(c, first); });
+    if (found == std::wstring_view::npos)
+        return false;
+    pos = static_cast<int>(found);
+    return true;
 }
 
 Tvx_String Tvx_String::toUpper() const {
