@@ -2,7 +2,9 @@
 // evaluation and the child sheets it calls), the standards functions find,
 // read and parse each data file once and reuse what they read; when the
 // outermost scope ends, everything is forgotten, so the next evaluation sees
-// the files as they are then. Outside any scope nothing is kept.
+// the files as they are then. Outside any scope nothing is kept here.
+// What is kept between evaluations is kept elsewhere, each with what it
+// depends on (KeptTextFileParses.h, DataFileSearch.h, SectionAnswers.h).
 #pragma once
 
 #include <array>

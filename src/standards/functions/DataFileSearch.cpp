@@ -94,7 +94,7 @@ Search searchDataFile(const Tvx_String& argument, const Tvx_String& libDir) {
 class KeptSearches {
   public:
     std::optional<Tvx_String> find(const Tvx_String& argument) {
-        const Tvx_String libDir = gSettings.libDir();
+        const Tvx_String& libDir = gSettings.libDir();
         const auto kept = searches_.find(argument.str());
         if (kept != searches_.end() && kept->second.holds(libDir))
             return kept->second.found;
