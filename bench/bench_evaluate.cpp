@@ -93,6 +93,11 @@ void evaluateSampleEndPlate(benchmark::State& state) {
     VtDlgStandardsData data;
     data.initialize(dbMacro, L"EndPlate", L"Standard", &macroData);
     data.transaction = transaction;
+    // A caller hands over the general variables of its drawing; the sample
+    // sheet reads gen_Clearance, so the whole-sheet replacement runs as it
+    // would for a real caller.
+    data.genVarNames.append(L"gen_Clearance");
+    data.genVarValues.append(L"12");
 
     for (const NamedTimer& timer : kTimers)
         timer.timer->reset();

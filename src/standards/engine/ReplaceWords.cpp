@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kMaxHitsPerName = 99999999;
+// Name lengths up to this many characters are told apart by a bit each.
+constexpr size_t kLengthBits = 64;
 
 bool isWordCharacter(wchar_t c) {
     return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') ||
@@ -108,6 +110,7 @@ WordReplacer::WordReplacer(const Tvx_StringArray& names, const Tvx_StringArray& 
         if (!isWord(entry.foldedName) || !isAscii(entry.foldedName))
             wordByWord_ = false;
         byName_.add(entry.foldedName, static_cast<int>(entries_.size()));
+        noteNameShape(entry.foldedName);
         entries_.push_back(std::move(entry));
     }
     // A replacement that holds a later name as a word would be found by that
@@ -123,6 +126,28 @@ WordReplacer::WordReplacer(const Tvx_StringArray& names, const Tvx_StringArray& 
                 wordByWord_ = false;
         });
     }
+}
+
+void WordReplacer::noteNameShape(const std::wstring& foldedName) {
+    const size_t length = foldedName.size();
+    if (length > kLengthBits)
+        longNames_ = true;
+    else
+        nameLengths_ |= std::uint64_t{1} << (length - 1);
+    if (foldedName[0] < 0x80)
+        firstCharacters_.set(static_cast<size_t>(foldedName[0]));
+}
+
+bool WordReplacer::mayBeName(std::wstring_view word) const {
+    const size_t length = word.size();
+    const bool lengthFits =
+        length > kLengthBits ? longNames_ : ((nameLengths_ >> (length - 1)) & 1) != 0;
+    // The word-by-word pass sees ASCII texts only, so the first character
+    // folds in line.
+    const wchar_t first = word[0] >= L'A' && word[0] <= L'Z'
+                              ? static_cast<wchar_t>(word[0] + (L'a' - L'A'))
+                              : word[0];
+    return lengthFits && firstCharacters_.test(static_cast<size_t>(first));
 }
 
 bool WordReplacer::replace(Tvx_String& text) const {
@@ -152,7 +177,10 @@ bool WordReplacer::replaceWordByWord(Tvx_String& text) const {
     size_t copiedUpTo = 0;
     bool replaced = false;
     forEachWord(source, [&](size_t start, size_t length) {
-        const int found = byName_.find(std::wstring_view(source).substr(start, length));
+        const std::wstring_view word = std::wstring_view(source).substr(start, length);
+        if (!mayBeName(word))
+            return;
+        const int found = byName_.find(word);
         if (found < 0)
             return;
         if (!replaced)

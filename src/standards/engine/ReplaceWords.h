@@ -2,7 +2,10 @@
 // become their values and variable names become cell references in equations.
 #pragma once
 
+#include <bitset>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/core/Tvx_String.h"
@@ -55,8 +58,20 @@ class WordReplacer {
     // and the text is ASCII (so that letter case folds within words).
     bool replaceWordByWord(Tvx_String& text) const;
 
+    // Whether a word of the text could be one of the names, by its length and
+    // its first letter: most words of an equation (function names, numbers)
+    // are ruled out without looking them up.
+    bool mayBeName(std::wstring_view word) const;
+    void noteNameShape(const std::wstring& foldedName);
+
     std::vector<Entry> entries_;
     // Each name's first entry, for the word-by-word pass.
     FoldedNameIndex byName_;
     bool wordByWord_ = false;
+    // The lengths of the names (bit n-1 for length n, up to 64) and whether
+    // any name is longer; the folded first characters of the names (all ASCII
+    // when the word-by-word pass is used).
+    std::uint64_t nameLengths_ = 0;
+    bool longNames_ = false;
+    std::bitset<128> firstCharacters_;
 };

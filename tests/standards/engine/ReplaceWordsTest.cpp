@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct ReplaceCase {
@@ -103,9 +105,10 @@ TEST(ReplaceWords, PreparedReplacerMatchesNameByNameReplacement) {
     struct Case {
         Tvx_StringArray names;
         Tvx_StringArray values;
-        const wchar_t* text;
-        const wchar_t* expected;
+        std::wstring text;
+        std::wstring expected;
     };
+    const std::wstring longName(69, L'n');
     const Case cases[] = {
         {{L"Width", L"Thickness"},
          {L"B6", L"B2"},
@@ -116,6 +119,12 @@ TEST(ReplaceWords, PreparedReplacerMatchesNameByNameReplacement) {
         {{L"Plate.W"}, {L"B2"}, L"Plate.W+xPlate.W", L"B2+xPlate.W"},
         {{L"A"}, {L"B2"}, L"\u00e9A+A", L"\u00e9B2+B2"},
         {{L"gen_T"}, {L"S 355"}, L"gen_T&gen_t", L"S 355&S 355"},
+        // Words of a name's length but another first letter, and the reverse,
+        // stay; a name longer than 64 characters is still found.
+        {{L"ab", L"Xyz", Tvx_String(longName)},
+         {L"1", L"2", L"3"},
+         L"AB+ab1+cb+xYZ+xy+abc+" + longName + L"+" + longName + L"z",
+         L"1+ab1+cb+2+xy+abc+3+" + longName + L"z"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(Tvx_String(c.text).toUtf8());
