@@ -58,18 +58,29 @@ bool Sheet::contains(const Block& block) const {
 // --- content ---------------------------------------------------------------
 
 const Cell* Sheet::findCell(int column, int row) const {
+    if (const Cell* kept = foundCells_.find(column, row))
+        return kept;
     const auto found = cells_.find({row, column});
-    return found == cells_.end() ? nullptr : &found->second;
+    if (found == cells_.end())
+        return nullptr;
+    foundCells_.remember(column, row, const_cast<Cell*>(&found->second));
+    return &found->second;
 }
 
 Cell* Sheet::cellForWriting(int column, int row) {
-    return &cells_[{row, column}];
+    if (Cell* kept = foundCells_.find(column, row))
+        return kept;
+    Cell* cell = &cells_[{row, column}];
+    foundCells_.remember(column, row, cell);
+    return cell;
 }
 
 void Sheet::dropIfEmpty(int column, int row) {
     const auto found = cells_.find({row, column});
-    if (found != cells_.end() && found->second.isEmpty())
+    if (found != cells_.end() && found->second.isEmpty()) {
         cells_.erase(found);
+        foundCells_.forget();
+    }
 }
 
 CellValue Sheet::value(int column, int row) const {
@@ -150,8 +161,10 @@ bool Sheet::storeValue(int column, int row, CellValue value) {
     } else {
         found->second.value = std::move(value);
         found->second.formula.clear();
-        if (found->second.isEmpty())
+        if (found->second.isEmpty()) {
             cells_.erase(found);
+            foundCells_.forget();
+        }
     }
     changed_ = true;
     notifyValueChanged(column, row);

@@ -32,6 +32,7 @@
 #include <string>
 
 #include "platform/grid/CellFormat.h"
+#include "platform/grid/CellLookupMemo.h"
 #include "platform/grid/CellText.h"
 #include "platform/grid/CellType.h"
 #include "platform/grid/CellValue.h"
@@ -262,6 +263,8 @@ class Sheet {
     int columns_ = 0;
     int rows_ = 0;
     std::map<CellKey, Cell> cells_;
+    // Cells found lately; erasing cells forgets it (CellLookupMemo.h).
+    mutable CellLookupMemo<Cell> foundCells_;
     std::map<int, Line> columnLines_;
     std::map<int, Line> rowLines_;
     std::uint32_t sheetFormat_ = 0;

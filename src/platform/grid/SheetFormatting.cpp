@@ -149,6 +149,7 @@ void Sheet::overlayCell(int column, int row, const CellFormat& patch) {
 }
 
 void Sheet::eraseFromCells(const Block& block, const CellFormat& mask) {
+    foundCells_.forget();
     for (auto it = cells_.begin(); it != cells_.end();) {
         Cell& cell = it->second;
         if (cell.format != 0 && block.contains(it->first.column, it->first.row)) {

@@ -82,6 +82,7 @@ bool Sheet::shiftLines(Axis axis, int position, int delta) {
         shifted.emplace(moved, std::move(cell));
     }
     cells_ = std::move(shifted);
+    foundCells_.forget();
 
     std::map<int, Line> shiftedLines;
     for (const auto& [index, line] : lines(axis)) {
@@ -128,6 +129,7 @@ void Sheet::truncate(Axis axis, int newCount) {
     std::erase_if(cells_, [&](const auto& entry) {
         return (columns ? entry.first.column : entry.first.row) > newCount;
     });
+    foundCells_.forget();
     std::erase_if(lines(axis), [&](const auto& entry) { return entry.first > newCount; });
     spans_.rebuild([&](const Span& span) { return clipSpan(span, columns, newCount); });
     if (selection_) {
@@ -146,6 +148,7 @@ void Sheet::truncate(Axis axis, int newCount) {
 bool Sheet::clearBlock(const Block& block, ClearScope scope) {
     if (!contains(block))
         return false;
+    foundCells_.forget();
     for (auto it = cells_.begin(); it != cells_.end();) {
         if (!block.contains(it->first.column, it->first.row)) {
             ++it;

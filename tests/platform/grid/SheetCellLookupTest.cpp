@@ -1,0 +1,112 @@
+// Cells read before an edit of the sheet are read afresh after it: the sheet
+// remembers the cells it found lately, and no edit may leave it pointing at a
+// cell that moved or went away.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/grid/Sheet.h"
+
+namespace grid {
+namespace {
+
+constexpr int kSize = 4;
+
+Sheet filledSheet() {
+    Sheet sheet;
+    sheet.setColumnCount(kSize);
+    sheet.setRowCount(kSize);
+    for (int column = 1; column <= kSize; ++column) {
+        for (int row = 1; row <= kSize; ++row)
+            sheet.setValue(
+                column, row,
+                CellValue::text(L"c" + std::to_wstring(column) + L"r" + std::to_wstring(row)));
+    }
+    return sheet;
+}
+
+void readAll(const Sheet& sheet) {
+    for (int column = 1; column <= kSize; ++column) {
+        for (int row = 1; row <= kSize; ++row)
+            sheet.valueText(column, row);
+    }
+}
+
+TEST(SheetCellLookupTest, EveryEditIsSeenByCellsReadBeforeIt) {
+    struct Case {
+        const char* name;
+        std::function<void(Sheet&)> edit;
+    };
+    const Case cases[] = {
+        {"emptying a cell", [](Sheet& s) { s.setValue(2, 2, CellValue{}); }},
+        {"emptying then refilling",
+         [](Sheet& s) {
+             s.setValue(2, 2, CellValue{});
+             s.setValue(2, 2, CellValue::text(L"new"));
+         }},
+        {"clearing a block",
+         [](Sheet& s) {
+             s.clearBlock({1, 1, 2, 2}, ClearScope::Everything);
+         }},
+        {"clearing contents",
+         [](Sheet& s) {
+             s.clearBlock({2, 2, 3, 3}, ClearScope::Contents);
+         }},
+        {"inserting a row", [](Sheet& s) { s.insertRow(2); }},
+        {"deleting a row", [](Sheet& s) { s.deleteRow(1); }},
+        {"inserting a column", [](Sheet& s) { s.insertColumn(3); }},
+        {"deleting a column", [](Sheet& s) { s.deleteColumn(2); }},
+        {"shrinking and growing",
+         [](Sheet& s) {
+             s.setRowCount(2);
+             s.setRowCount(kSize);
+         }},
+        {"copying a block",
+         [](Sheet& s) {
+             s.copyBlock({1, 1, 2, 2}, 3, 3);
+         }},
+        {"moving a block",
+         [](Sheet& s) {
+             s.moveBlock({1, 1, 2, 2}, 2, 2);
+         }},
+        {"assigning another sheet",
+         [](Sheet& s) {
+             Sheet other = filledSheet();
+             other.setValue(1, 1, CellValue::text(L"other"));
+             other.deleteRow(3);
+             s = other;
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Sheet readFirst = filledSheet();
+        readAll(readFirst);
+        c.edit(readFirst);
+        Sheet unread = filledSheet();
+        c.edit(unread);
+        for (int column = 1; column <= kSize; ++column) {
+            for (int row = 1; row <= kSize; ++row)
+                EXPECT_EQ(readFirst.valueText(column, row), unread.valueText(column, row))
+                    << "column " << column << ", row " << row;
+        }
+    }
+}
+
+TEST(SheetCellLookupTest, ACopyReadsItsOwnCells) {
+    Sheet original = filledSheet();
+    readAll(original);
+    Sheet copy = original;
+    Sheet assigned;
+    assigned = original;
+    original.setValue(1, 1, CellValue::text(L"changed"));
+    original.clearBlock({2, 2, 2, 2}, ClearScope::Everything);
+    EXPECT_EQ(copy.valueText(1, 1), L"c1r1");
+    EXPECT_EQ(assigned.valueText(1, 1), L"c1r1");
+    EXPECT_EQ(copy.valueText(2, 2), L"c2r2");
+    copy.setValue(3, 3, CellValue::text(L"copy"));
+    EXPECT_EQ(original.valueText(3, 3), L"c3r3");
+}
+
+}  // namespace
+}  // namespace grid
