@@ -2,6 +2,9 @@
 #include "standards/engine/ReplaceWords.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/core/TextHelpers.h"
@@ -12,9 +15,21 @@ constexpr int kMaxHitsPerName = 99999999;
 // Name lengths up to this many characters are told apart by a bit each.
 constexpr size_t kLengthBits = 64;
 
+// The ASCII letters, the digits and "_", by character code.
+constexpr std::array<bool, 0x80> kWordCharacters = [] {
+    std::array<bool, 0x80> table{};
+    for (int c = 0; c < 0x80; ++c)
+        table[c] =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    return table;
+}();
+
+bool isAsciiCharacter(wchar_t c) {
+    return static_cast<std::uint32_t>(c) < 0x80;
+}
+
 bool isWordCharacter(wchar_t c) {
-    return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z') || (c >= L'0' && c <= L'9') ||
-           c == L'_';
+    return isAsciiCharacter(c) && kWordCharacters[static_cast<size_t>(c)];
 }
 
 // The text that replaces a name: the value itself, or a quoted text literal.
@@ -153,8 +168,10 @@ bool WordReplacer::mayBeName(std::wstring_view word) const {
 bool WordReplacer::replace(Tvx_String& text) const {
     if (entries_.empty())
         return false;
-    if (wordByWord_ && isAscii(text.str()))
-        return replaceWordByWord(text);
+    if (wordByWord_) {
+        if (const std::optional<bool> replaced = replaceWordByWord(text))
+            return *replaced;
+    }
     return replaceNameByName(text);
 }
 
@@ -171,25 +188,35 @@ bool WordReplacer::replaceNameByName(Tvx_String& text) const {
     return replaced;
 }
 
-bool WordReplacer::replaceWordByWord(Tvx_String& text) const {
+std::optional<bool> WordReplacer::replaceWordByWord(Tvx_String& text) const {
     const std::wstring& source = text.str();
     std::wstring result;
     size_t copiedUpTo = 0;
     bool replaced = false;
-    forEachWord(source, [&](size_t start, size_t length) {
-        const std::wstring_view word = std::wstring_view(source).substr(start, length);
+    size_t i = 0;
+    while (i < source.size()) {
+        if (!isAsciiCharacter(source[i]))
+            return std::nullopt;
+        if (!kWordCharacters[static_cast<size_t>(source[i])]) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        while (i < source.size() && isWordCharacter(source[i]))
+            ++i;
+        const std::wstring_view word = std::wstring_view(source).substr(start, i - start);
         if (!mayBeName(word))
-            return;
+            continue;
         const int found = byName_.find(word);
         if (found < 0)
-            return;
+            continue;
         if (!replaced)
             result.reserve(source.size() + entries_[static_cast<size_t>(found)].replacement.size());
         result.append(source, copiedUpTo, start - copiedUpTo);
         result += entries_[static_cast<size_t>(found)].replacement;
-        copiedUpTo = start + length;
+        copiedUpTo = i;
         replaced = true;
-    });
+    }
     if (!replaced)
         return false;
     result.append(source, copiedUpTo);

@@ -4,13 +4,14 @@
 
 #include <bitset>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
-#include "standards/engine/FoldedNameIndex.h"
+#include "platform/core/FoldedNameIndex.h"
 
 // Replaces, for each index i below the smaller of the two counts and in that
 // order, every whole-word occurrence of names[i] in text by values[i]. Names
@@ -55,8 +56,9 @@ class WordReplacer {
     bool replaceNameByName(Tvx_String& text) const;
     // One pass over the words of the text: the same result when no name holds
     // a character outside words, no replacement holds a later name as a word,
-    // and the text is ASCII (so that letter case folds within words).
-    bool replaceWordByWord(Tvx_String& text) const;
+    // and the text is ASCII (so that letter case folds within words); nothing,
+    // and the text untouched, when the text holds a character outside ASCII.
+    std::optional<bool> replaceWordByWord(Tvx_String& text) const;
 
     // Whether a word of the text could be one of the names, by its length and
     // its first letter: most words of an equation (function names, numbers)

@@ -6,7 +6,7 @@
 
 #include "platform/core/ArrayText.h"
 #include "platform/core/TextHelpers.h"
-#include "standards/functions/CaseFoldedIndex.h"
+#include "platform/core/FoldedNameIndex.h"
 #include "standards/functions/DataFileCache.h"
 #include "standards/functions/KeptTextFileParses.h"
 #include "standards/functions/SectionAnswers.h"
@@ -34,7 +34,7 @@ namespace {
 // the state kept with them.
 struct SectionNamedRows {
     SectionLibraryState state;
-    CaseFoldedIndex index;
+    FoldedNameIndex index;
 };
 
 // A look-up file's rows of fields, the number of rows that have a key (up to
@@ -44,7 +44,7 @@ struct SectionNamedRows {
 struct LookupRows {
     Tvx_StringArrArr rows;
     int keyedRows = 0;
-    CaseFoldedIndex byKey;
+    FoldedNameIndex byKey;
     mutable std::shared_ptr<const SectionNamedRows> bySectionName;
 
     // Each keyed row under its first field replaced by its section name when

@@ -1,6 +1,9 @@
-// FoldedNameIndex: variable names looked up with letter case ignored (the
-// comparison of Tvx_String::equal with its flag clear), keeping the first
-// index given to each name, without building a folded key per look-up.
+// FoldedNameIndex: names (variable names, the keys of look-up tables) found
+// by one hash probe with letter case ignored (the comparison of
+// Tvx_String::equal with its flag clear: the same length and the same
+// characters after foldCase), keeping the first index given to each name, so
+// that a probe gives what a search from the top would find; no folded key is
+// built per look-up.
 #pragma once
 
 #include <cstddef>

@@ -1,5 +1,5 @@
-// Variable names looked up with letter case ignored.
-#include "standards/engine/FoldedNameIndex.h"
+// Names found with letter case ignored.
+#include "platform/core/FoldedNameIndex.h"
 
 #include "platform/core/Tvx_String.h"
 
