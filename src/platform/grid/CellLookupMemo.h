@@ -1,12 +1,14 @@
-// A small direct-mapped memo of the cells a sheet has found by position, so
-// that reading the same cells again and again (an evaluation reads its
-// declarations and equations many times) does not walk the cell tree.
+// A small direct-mapped memo of what a sheet found at a position, so that
+// reading the same cells again and again (an evaluation reads its
+// declarations and equations many times, and scans whole sheets) does not
+// walk the cell tree.
 //
-// Rules: only cells found are remembered, as pointers into the sheet's cell
-// tree. A tree node stays where it is while other cells are added, so adding
-// cells keeps the memo; erasing cells, or replacing the whole tree, must call
-// forget(), which drops everything at once. A copied or assigned memo starts
-// empty, so a copy of a sheet never points into the cells of the original.
+// Rules: a position is remembered with its cell, as a pointer into the
+// sheet's cell tree, or as holding no cell. Adding a cell makes a remembered
+// absence wrong and erasing one a remembered pointer, so both must call
+// forget(), which drops everything at once; changing what a cell holds keeps
+// the memo. A copied or assigned memo starts empty, so a copy of a sheet
+// never points into the cells of the original.
 #pragma once
 
 #include <array>
@@ -25,13 +27,16 @@ class CellLookupMemo {
         return *this;
     }
 
-    // The cell remembered at the position; null when none is.
-    Cell* find(int column, int row) const {
+    // Whether the position is remembered; cell then holds what is there
+    // (null: no cell).
+    bool find(int column, int row, Cell*& cell) const {
         const Slot& slot = slots_[slotOf(column, row)];
-        return slot.generation == generation_ && slot.column == column && slot.row == row
-                   ? slot.cell
-                   : nullptr;
+        if (slot.generation != generation_ || slot.column != column || slot.row != row)
+            return false;
+        cell = slot.cell;
+        return true;
     }
+    // Remembers the cell at the position (null: there is none).
     void remember(int column, int row, Cell* cell) {
         slots_[slotOf(column, row)] = Slot{generation_, column, row, cell};
     }

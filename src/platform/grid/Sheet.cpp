@@ -58,21 +58,24 @@ bool Sheet::contains(const Block& block) const {
 // --- content ---------------------------------------------------------------
 
 const Cell* Sheet::findCell(int column, int row) const {
-    if (const Cell* kept = foundCells_.find(column, row))
+    Cell* kept = nullptr;
+    if (foundCells_.find(column, row, kept))
         return kept;
     const auto found = cells_.find({row, column});
-    if (found == cells_.end())
-        return nullptr;
-    foundCells_.remember(column, row, const_cast<Cell*>(&found->second));
-    return &found->second;
+    Cell* cell = found == cells_.end() ? nullptr : const_cast<Cell*>(&found->second);
+    foundCells_.remember(column, row, cell);
+    return cell;
 }
 
 Cell* Sheet::cellForWriting(int column, int row) {
-    if (Cell* kept = foundCells_.find(column, row))
+    Cell* kept = nullptr;
+    if (foundCells_.find(column, row, kept) && kept)
         return kept;
-    Cell* cell = &cells_[{row, column}];
-    foundCells_.remember(column, row, cell);
-    return cell;
+    const auto [found, added] = cells_.try_emplace({row, column});
+    if (added)
+        foundCells_.forget();
+    foundCells_.remember(column, row, &found->second);
+    return &found->second;
 }
 
 void Sheet::dropIfEmpty(int column, int row) {
@@ -156,8 +159,10 @@ bool Sheet::storeValue(int column, int row, CellValue value) {
     const CellKey key{row, column};
     auto found = cells_.lower_bound(key);
     if (found == cells_.end() || found->first != key) {
-        if (!value.isEmpty())
+        if (!value.isEmpty()) {
             cells_.emplace_hint(found, key, Cell{})->second.value = std::move(value);
+            foundCells_.forget();
+        }
     } else {
         found->second.value = std::move(value);
         found->second.formula.clear();

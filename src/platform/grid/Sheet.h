@@ -263,7 +263,8 @@ class Sheet {
     int columns_ = 0;
     int rows_ = 0;
     std::map<CellKey, Cell> cells_;
-    // Cells found lately; erasing cells forgets it (CellLookupMemo.h).
+    // What was found lately at a position; adding or erasing cells forgets it
+    // (CellLookupMemo.h).
     mutable CellLookupMemo<Cell> foundCells_;
     std::map<int, Line> columnLines_;
     std::map<int, Line> rowLines_;

@@ -269,6 +269,7 @@ bool Sheet::transferBlock(const Block& source, int column, int row, bool move) {
     });
     for (auto& [key, cell] : cells)
         cells_[key] = std::move(cell);
+    foundCells_.forget();
     for (const Span& span : spans)
         spans_.add(span);
     if (carried) {

@@ -1,6 +1,7 @@
 // Cells read before an edit of the sheet are read afresh after it: the sheet
-// remembers the cells it found lately, and no edit may leave it pointing at a
-// cell that moved or went away.
+// remembers what it found lately at a position, and no edit may leave it
+// pointing at a cell that moved or went away, or believing a filled cell is
+// empty.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -17,11 +18,14 @@ Sheet filledSheet() {
     Sheet sheet;
     sheet.setColumnCount(kSize);
     sheet.setRowCount(kSize);
+    // Every third cell stays empty, so that absences are read too.
     for (int column = 1; column <= kSize; ++column) {
-        for (int row = 1; row <= kSize; ++row)
-            sheet.setValue(
-                column, row,
-                CellValue::text(L"c" + std::to_wstring(column) + L"r" + std::to_wstring(row)));
+        for (int row = 1; row <= kSize; ++row) {
+            if ((column + row) % 3 != 0)
+                sheet.setValue(
+                    column, row,
+                    CellValue::text(L"c" + std::to_wstring(column) + L"r" + std::to_wstring(row)));
+        }
     }
     return sheet;
 }
@@ -45,6 +49,9 @@ TEST(SheetCellLookupTest, EveryEditIsSeenByCellsReadBeforeIt) {
              s.setValue(2, 2, CellValue{});
              s.setValue(2, 2, CellValue::text(L"new"));
          }},
+        {"filling an empty cell", [](Sheet& s) { s.setValue(1, 2, CellValue::text(L"new")); }},
+        {"a formula in an empty cell",
+         [](Sheet& s) { s.setFormula(2, 1, L"1+1", CellValue::number(2)); }},
         {"clearing a block",
          [](Sheet& s) {
              s.clearBlock({1, 1, 2, 2}, ClearScope::Everything);
@@ -104,8 +111,8 @@ TEST(SheetCellLookupTest, ACopyReadsItsOwnCells) {
     EXPECT_EQ(copy.valueText(1, 1), L"c1r1");
     EXPECT_EQ(assigned.valueText(1, 1), L"c1r1");
     EXPECT_EQ(copy.valueText(2, 2), L"c2r2");
-    copy.setValue(3, 3, CellValue::text(L"copy"));
-    EXPECT_EQ(original.valueText(3, 3), L"c3r3");
+    copy.setValue(3, 2, CellValue::text(L"copy"));
+    EXPECT_EQ(original.valueText(3, 2), L"c3r2");
 }
 
 }  // namespace
