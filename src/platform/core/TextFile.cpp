@@ -53,10 +53,6 @@ bool ObjectExportReadFile(const Tvx_String& path, Tvx_StringArray& lines) {
     return true;
 }
 
-void clearTextFileCache() {
-    textFiles().clear();
-}
-
 bool ObjectExportWriteFile(const Tvx_String& path, const Tvx_StringArray& lines) {
     std::string bytes;
     for (const Tvx_String& line : lines) {

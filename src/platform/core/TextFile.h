@@ -29,8 +29,6 @@ bool ObjectExportReadFile(const Tvx_String& path, Tvx_StringArray& lines);
 // for as long as it gets that object again. Null when the file is missing or
 // cannot be read.
 std::shared_ptr<const Tvx_StringArray> readTextFileLines(const Tvx_String& path);
-// Forgets the files kept by ObjectExportReadFile.
-void clearTextFileCache();
 
 // Replaces the file at path with lines. False when it cannot be written; the
 // old file is then left as it was.

@@ -1,8 +1,6 @@
 // The data-file cache of an evaluation.
 #include "standards/functions/DataFileCache.h"
 
-#include "platform/core/PathMapping.h"
-
 namespace {
 
 DataFileCache*& activeCache() {
@@ -32,16 +30,4 @@ DataFileCacheScope::DataFileCacheScope() {
 DataFileCacheScope::~DataFileCacheScope() {
     if (owned_)
         activeCache() = nullptr;
-}
-
-std::optional<FileStamp> folderStampOnce(const Tvx_String& folder) {
-    DataFileCache* cache = DataFileCache::active();
-    if (cache) {
-        if (const auto kept = cache->folderStamps.find(folder); kept != cache->folderStamps.end())
-            return kept->second;
-    }
-    std::optional<FileStamp> stamp = folderStampOf(mapPath(folder));
-    if (cache)
-        cache->folderStamps.emplace(folder, stamp);
-    return stamp;
 }

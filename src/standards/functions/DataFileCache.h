@@ -15,7 +15,6 @@
 #include <optional>
 #include <utility>
 
-#include "platform/core/FileStamp.h"
 #include "platform/core/Tvx_String.h"
 
 // The ways a data file is read; a file read in several ways is kept once for
@@ -35,8 +34,6 @@ class DataFileCache {
 
     // What findDataFile found for an argument (nothing: no file).
     std::map<Tvx_String, std::optional<Tvx_String>> paths;
-    // The stamps of the folders looked at (nothing: no folder).
-    std::map<Tvx_String, std::optional<FileStamp>> folderStamps;
     // Parsed files by path and reading, each kept as the function that read
     // it made it.
     template <typename Parsed>
@@ -57,10 +54,6 @@ class DataFileCache {
     static std::size_t index(DataFileReading reading) { return static_cast<std::size_t>(reading); }
     std::map<Tvx_String, std::array<std::shared_ptr<const void>, kReadings>> parsed_;
 };
-
-// The stamp of a folder (a module path, PathMapping.h); nothing when it names
-// no folder. While an evaluation is under way each folder is looked at once.
-std::optional<FileStamp> folderStampOnce(const Tvx_String& folder);
 
 // Opens the cache for an evaluation; a scope inside another uses the outer
 // scope's cache.

@@ -10,6 +10,7 @@
 
 #include "platform/core/FileOperations.h"
 #include "platform/core/FileStamp.h"
+#include "platform/core/PathMapping.h"
 #include "platform/core/Tvx_Settings.h"
 #include "standards/functions/DataFileCache.h"
 
@@ -47,7 +48,7 @@ struct Search {
         if (libDir != currentLibDir)
             return false;
         for (const auto& [folder, stamp] : folders) {
-            if (folderStampOnce(folder) != stamp)
+            if (folderStampOf(mapPath(folder)) != stamp)
                 return false;
         }
         return true;
@@ -68,7 +69,7 @@ Search searchDataFile(const Tvx_String& argument, const Tvx_String& libDir) {
     search.libDir = libDir;
     const auto exists = [&](const Tvx_String& candidate) {
         Tvx_String folder = folderOf(candidate);
-        std::optional<FileStamp> stamp = folderStampOnce(folder);
+        std::optional<FileStamp> stamp = folderStampOf(mapPath(folder));
         search.folders.emplace_back(std::move(folder), stamp);
         return ObjectExportFileExists(candidate);
     };

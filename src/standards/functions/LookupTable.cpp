@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "platform/core/ArrayText.h"
-#include "platform/core/TextHelpers.h"
 #include "platform/core/FoldedNameIndex.h"
+#include "platform/core/TextHelpers.h"
 #include "standards/functions/DataFileCache.h"
 #include "standards/functions/KeptTextFileParses.h"
 #include "standards/functions/SectionAnswers.h"

@@ -30,5 +30,5 @@ struct SectionLibraryState {
 };
 
 // The state of gSectionTables and the current library folder. While an
-// evaluation is under way the folder is looked at once (DataFileCache.h).
+// evaluation is under way the folder is looked at once (FileStatus.h).
 SectionLibraryState currentSectionLibraryState();

@@ -5,18 +5,12 @@
 
 #include <functional>
 
+#include "platform/grid/GridTestWindow.h"
 #include "platform/grid/GridWindow.h"
 #include "platform/grid/SS.h"
 
 namespace grid {
 namespace {
-
-HWND createGrid(CWnd& parent) {
-    parent.CreateEx(0, nullptr, L"parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr,
-                    0);
-    return CreateWindowEx(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
-                          parent.m_hWnd, reinterpret_cast<HMENU>(1196));
-}
 
 // A grid of 5 columns and 8 rows; column A holds 1, 2, 4, ... 32 in rows 1 to 6.
 class TestGrid {

@@ -6,19 +6,13 @@
 
 #include "platform/core/GlobalMemory.h"
 #include "platform/grid/GridHandles.h"
+#include "platform/grid/GridTestWindow.h"
 #include "platform/grid/GridWindow.h"
 #include "platform/grid/SS.h"
 #include "support/TempDir.h"
 
 namespace grid {
 namespace {
-
-HWND createGrid(CWnd& parent) {
-    parent.CreateEx(0, nullptr, L"parent", WS_POPUP | WS_VISIBLE, CRect(0, 0, 400, 300), nullptr,
-                    0);
-    return CreateWindowEx(0, kGridWindowClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
-                          parent.m_hWnd, reinterpret_cast<HMENU>(1196));
-}
 
 class SSFormulasTest : public testing::Test {
   protected:
