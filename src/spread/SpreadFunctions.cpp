@@ -103,7 +103,7 @@ bool layoutListedColumns(TSpread& sheet, const Tvx_IntArray& columns, const Tvx_
 }
 
 bool getCellText(const TSpread& sheet, int column, int row, Tvx_String& text, int kind) {
-    text = Tvx_String();
+    text.clear();
     bool ok = false;
     switch (kind) {
         case kDisplayText:
@@ -122,7 +122,7 @@ bool getCellText(const TSpread& sheet, int column, int row, Tvx_String& text, in
             break;
     }
     if (!ok)
-        text = Tvx_String();
+        text.clear();
     return ok;
 }
 

@@ -26,7 +26,7 @@ bool boolOf(const Tvx_String& text) {
 }  // namespace
 
 bool Tvx_Spread::getCellText(int column, int row, Tvx_String& text, int kind) const {
-    text = Tvx_String();
+    text.clear();
     return created_ && spread::getCellText(*this, column, row, text, kind);
 }
 

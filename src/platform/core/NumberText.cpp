@@ -89,7 +89,7 @@ void roundDigits(DecimalDigits& d, int keep) {
         d.setZero();
 }
 
-std::wstring specialText(double value) {
+const wchar_t* specialText(double value) {
     if (std::isnan(value))
         return L"nan";
     return value < 0 ? L"-inf" : L"inf";
@@ -218,7 +218,7 @@ double convertNumber(std::wstring_view number) {
 // rounding: their digits, then the decimals as zeros.
 constexpr double kWholeNumbersBelow = 9007199254740992.0;
 
-std::wstring formatWholeNumber(double value, int decimals) {
+void appendWholeNumber(std::wstring& out, double value, int decimals) {
     auto whole = static_cast<std::uint64_t>(std::fabs(value));
     wchar_t digits[20];
     int count = 0;
@@ -227,8 +227,7 @@ std::wstring formatWholeNumber(double value, int decimals) {
         whole /= 10;
     } while (whole > 0);
     const bool negative = value < 0;  // -0.0 is not below zero
-    std::wstring out;
-    out.reserve(static_cast<size_t>(count + decimals + 2));
+    out.reserve(out.size() + static_cast<size_t>(count + decimals + 2));
     if (negative)
         out.push_back(L'-');
     while (count > 0)
@@ -237,23 +236,25 @@ std::wstring formatWholeNumber(double value, int decimals) {
         out.push_back(L'.');
         out.append(static_cast<size_t>(decimals), L'0');
     }
-    return out;
 }
 
 }  // namespace
 
-std::wstring formatFixed(double value, int decimals) {
-    if (!std::isfinite(value))
-        return specialText(value);
+void appendFixed(std::wstring& out, double value, int decimals) {
+    if (!std::isfinite(value)) {
+        out.append(specialText(value));
+        return;
+    }
     decimals = std::clamp(decimals, 0, 17);
-    if (std::fabs(value) < kWholeNumbersBelow && value == std::trunc(value))
-        return formatWholeNumber(value, decimals);
+    if (std::fabs(value) < kWholeNumbersBelow && value == std::trunc(value)) {
+        appendWholeNumber(out, value, decimals);
+        return;
+    }
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, d.exponent10 + decimals);
     const bool zero = d.isZero();
     const int integerDigits = d.exponent10 <= 0 || zero ? 1 : d.exponent10;
-    std::wstring out;
-    out.reserve(static_cast<size_t>(integerDigits + decimals + 2));
+    out.reserve(out.size() + static_cast<size_t>(integerDigits + decimals + 2));
     if (value < 0 && !zero)
         out.push_back(L'-');
     // Integer part.
@@ -270,18 +271,26 @@ std::wstring formatFixed(double value, int decimals) {
             out.push_back(!zero && index >= 0 ? static_cast<wchar_t>(d.at(index)) : L'0');
         }
     }
+}
+
+std::wstring formatFixed(double value, int decimals) {
+    std::wstring out;
+    appendFixed(out, value, decimals);
     return out;
 }
 
-std::wstring formatGeneral(double value) {
-    if (!std::isfinite(value))
-        return specialText(value);
+void appendGeneral(std::wstring& out, double value) {
+    if (!std::isfinite(value)) {
+        out.append(specialText(value));
+        return;
+    }
     DecimalDigits d = shortestDigits(std::fabs(value));
     roundDigits(d, 15);
-    if (d.isZero())
-        return L"0";
-    std::wstring out;
-    out.reserve(24);
+    if (d.isZero()) {
+        out.push_back(L'0');
+        return;
+    }
+    out.reserve(out.size() + 24);
     const auto appendDigits = [&](int from) {
         for (int i = from; i < d.count; ++i)
             out.push_back(static_cast<wchar_t>(d.digits[i]));
@@ -313,6 +322,11 @@ std::wstring formatGeneral(double value) {
             appendDigits(d.exponent10);
         }
     }
+}
+
+std::wstring formatGeneral(double value) {
+    std::wstring out;
+    appendGeneral(out, value);
     return out;
 }
 

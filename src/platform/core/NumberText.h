@@ -22,6 +22,9 @@ namespace numtext {
 
 std::wstring formatFixed(double value, int decimals);
 std::wstring formatGeneral(double value);
+// The same texts appended to `out`, for callers that keep one buffer.
+void appendFixed(std::wstring& out, double value, int decimals);
+void appendGeneral(std::wstring& out, double value);
 
 // The atof rule on wide text.
 double parseLeadingDouble(std::wstring_view text);

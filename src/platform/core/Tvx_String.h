@@ -32,6 +32,11 @@ class Tvx_String {
 
     const wchar_t* c_str() const { return text_.c_str(); }
     const std::wstring& str() const { return text_; }
+    // The text for writing in place: one Tvx_String filled again and again
+    // keeps its room instead of allocating each time.
+    std::wstring& str() { return text_; }
+    // Empties the text, keeping its room.
+    void clear() { text_.clear(); }
     int length() const { return static_cast<int>(text_.size()); }
     bool isEmpty() const { return text_.empty(); }
 

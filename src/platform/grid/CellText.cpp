@@ -104,30 +104,45 @@ bool isNumberLiteral(std::wstring_view text) {
     return numtext::parseWholeDouble(text, ignored);
 }
 
-std::wstring valueText(const CellType& type, const CellValue& value) {
+void writeValueText(const CellType& type, const CellValue& value, std::wstring& out) {
     const bool isCheck = type.kind == CellKind::CheckBox;
+    const auto checkMark = [&](bool on) { out.assign(on ? L"1" : L"0"); };
+    out.clear();
     switch (value.kind()) {
         case CellValue::Kind::Empty:
-            return isCheck ? L"0" : L"";
+            if (isCheck)
+                checkMark(false);
+            return;
         case CellValue::Kind::Error:
-            return value.asText();
+            out.assign(value.asText());
+            return;
         case CellValue::Kind::Text:
             if (isCheck)
-                return value.asText() == L"1" ? L"1" : L"0";
-            return value.asText();
+                checkMark(value.asText() == L"1");
+            else
+                out.assign(value.asText());
+            return;
         case CellValue::Kind::Logical:
             if (isCheck)
-                return value.asNumber() != 0 ? L"1" : L"0";
-            return value.asNumber() != 0 ? L"TRUE" : L"FALSE";
+                checkMark(value.asNumber() != 0);
+            else
+                out.assign(value.asNumber() != 0 ? L"TRUE" : L"FALSE");
+            return;
         case CellValue::Kind::Number:
             if (isCheck)
-                return value.asNumber() != 0 ? L"1" : L"0";
-            if (type.kind == CellKind::Number) {
-                return numtext::formatFixed(value.asNumber(), type.decimals);
-            }
-            return numtext::formatGeneral(value.asNumber());
+                checkMark(value.asNumber() != 0);
+            else if (type.kind == CellKind::Number)
+                numtext::appendFixed(out, value.asNumber(), type.decimals);
+            else
+                numtext::appendGeneral(out, value.asNumber());
+            return;
     }
-    return L"";
+}
+
+std::wstring valueText(const CellType& type, const CellValue& value) {
+    std::wstring text;
+    writeValueText(type, value, text);
+    return text;
 }
 
 std::wstring displayText(const CellType& type, const CellValue& value) {

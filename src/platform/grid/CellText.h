@@ -39,6 +39,8 @@ namespace grid {
 enum class TextReading { AsTyped, AsValue };
 
 std::wstring valueText(const CellType& type, const CellValue& value);
+// The value text written over `out`, whose room is kept for the next text.
+void writeValueText(const CellType& type, const CellValue& value, std::wstring& out);
 std::wstring displayText(const CellType& type, const CellValue& value);
 
 // The value a text becomes in a cell of this type; nothing when the type refuses it.

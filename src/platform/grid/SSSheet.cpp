@@ -21,17 +21,18 @@ BOOL changeCell(HWND window, SS_COORD column, SS_COORD row, Change change) {
     return 1;
 }
 
-// Reads a text of the cell; an empty text and 0 when the handle or cell is bad.
+// Reads a text of the cell into `text`; an empty text and 0 when the handle or
+// cell is bad. `read` writes over the text it is given, keeping its room.
 template <typename Read>
 BOOL readCell(HWND window, SS_COORD column, SS_COORD row, Tvx_String& text, Read read) {
-    text = Tvx_String();
+    text.clear();
     const GridControl* grid = grid::gridOf(window);
     if (!grid)
         return 0;
     const auto cell = grid::cellAddress(grid->sheet(), column, row);
     if (!cell)
         return 0;
-    text = Tvx_String(read(grid->sheet(), cell->first, cell->second));
+    read(grid->sheet(), cell->first, cell->second, text.str());
     return 1;
 }
 
@@ -81,12 +82,16 @@ BOOL SSSetValue(HWND window, SS_COORD column, SS_COORD row, const Tvx_String& te
 
 BOOL SSGetData(HWND window, SS_COORD column, SS_COORD row, Tvx_String& text) {
     return readCell(window, column, row, text,
-                    [](const grid::Sheet& sheet, int c, int r) { return sheet.displayText(c, r); });
+                    [](const grid::Sheet& sheet, int c, int r, std::wstring& out) {
+                        out = sheet.displayText(c, r);
+                    });
 }
 
 BOOL SSGetValue(HWND window, SS_COORD column, SS_COORD row, Tvx_String& text) {
     return readCell(window, column, row, text,
-                    [](const grid::Sheet& sheet, int c, int r) { return sheet.valueText(c, r); });
+                    [](const grid::Sheet& sheet, int c, int r, std::wstring& out) {
+                        sheet.writeValueText(c, r, out);
+                    });
 }
 
 int SSGetDataLen(HWND window, SS_COORD column, SS_COORD row) {
@@ -131,7 +136,9 @@ BOOL SSSetCellTag(HWND window, SS_COORD column, SS_COORD row, const Tvx_String& 
 
 BOOL SSGetCellTag(HWND window, SS_COORD column, SS_COORD row, Tvx_String& tag) {
     return readCell(window, column, row, tag,
-                    [](const grid::Sheet& sheet, int c, int r) { return sheet.tag(c, r); });
+                    [](const grid::Sheet& sheet, int c, int r, std::wstring& out) {
+                        out = sheet.tag(c, r);
+                    });
 }
 
 BOOL SSSetCellNote(HWND window, SS_COORD column, SS_COORD row, const Tvx_String& note) {
@@ -142,7 +149,9 @@ BOOL SSSetCellNote(HWND window, SS_COORD column, SS_COORD row, const Tvx_String&
 
 BOOL SSGetCellNote(HWND window, SS_COORD column, SS_COORD row, Tvx_String& note) {
     return readCell(window, column, row, note,
-                    [](const grid::Sheet& sheet, int c, int r) { return sheet.note(c, r); });
+                    [](const grid::Sheet& sheet, int c, int r, std::wstring& out) {
+                        out = sheet.note(c, r);
+                    });
 }
 
 BOOL SSSetCellNoteIndicator(HWND window, int mode) {

@@ -97,10 +97,18 @@ const CellValue& Sheet::valueOf(const Cell* cell) {
 }
 
 std::wstring Sheet::valueText(int column, int row) const {
-    if (!contains(column, row))
-        return L"";
+    std::wstring text;
+    writeValueText(column, row, text);
+    return text;
+}
+
+void Sheet::writeValueText(int column, int row, std::wstring& out) const {
+    if (!contains(column, row)) {
+        out.clear();
+        return;
+    }
     const Cell* cell = findCell(column, row);
-    return grid::valueText(cellTypeOf(column, row, cell), valueOf(cell));
+    grid::writeValueText(cellTypeOf(column, row, cell), valueOf(cell), out);
 }
 
 std::wstring Sheet::displayText(int column, int row) const {

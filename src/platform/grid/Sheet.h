@@ -119,6 +119,8 @@ class Sheet {
     const Cell* findCell(int column, int row) const;
     CellValue value(int column, int row) const;
     std::wstring valueText(int column, int row) const;
+    // The value text written over `out`, keeping its room (empty outside the sheet).
+    void writeValueText(int column, int row, std::wstring& out) const;
     std::wstring displayText(int column, int row) const;
     // The cell's number: a number or logical as it is, a text that is wholly a
     // number read as one; nothing otherwise (and outside the sheet).
