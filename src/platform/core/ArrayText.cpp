@@ -12,14 +12,14 @@ namespace {
 constexpr std::wstring_view kBlanks = L" \t";
 
 // The part without blanks at both ends when trim is set.
-Tvx_String trimmedIf(std::wstring_view part, bool trim) {
+std::wstring_view trimmedIf(std::wstring_view part, bool trim) {
     if (trim) {
         const size_t start = part.find_first_not_of(kBlanks);
         if (start == std::wstring_view::npos)
-            return Tvx_String();
+            return {};
         part = part.substr(start, part.find_last_not_of(kBlanks) + 1 - start);
     }
-    return Tvx_String(part);
+    return part;
 }
 
 // Hashing and comparing names by the case rule of the flag, without copies.
@@ -83,15 +83,25 @@ Tvx_String arrToStr(const Tvx_StringArray& items, wchar_t separator) {
 
 bool splitStringAtSymbol(const Tvx_String& text, wchar_t symbol, Tvx_String& first,
                          Tvx_String& second, bool flag) {
+    // The parts are written over first and second, keeping their room. The
+    // second part is written first, so text may be `first` itself; text
+    // being `second` is split from a copy.
+    if (&text == &second) {
+        const Tvx_String copy = text;
+        return splitStringAtSymbol(copy, symbol, first, second, flag);
+    }
     const std::wstring_view whole = text.str();
     const size_t at = whole.find(symbol);
     if (at == std::wstring_view::npos) {
-        first = trimmedIf(whole, flag);
-        second = Tvx_String();
+        const std::wstring_view part = trimmedIf(whole, flag);
+        first.str().assign(part.data(), part.size());
+        second.clear();
         return false;
     }
-    first = trimmedIf(whole.substr(0, at), flag);
-    second = trimmedIf(whole.substr(at + 1), flag);
+    const std::wstring_view before = trimmedIf(whole.substr(0, at), flag);
+    const std::wstring_view after = trimmedIf(whole.substr(at + 1), flag);
+    second.str().assign(after.data(), after.size());
+    first.str().assign(before.data(), before.size());
     return true;
 }
 
@@ -104,7 +114,7 @@ void splitStringAtSymbol(const Tvx_String& text, wchar_t symbol, Tvx_StringArray
     size_t start = 0;
     for (;;) {
         const size_t end = whole.find(symbol, start);
-        parts.items().push_back(trimmedIf(whole.substr(start, end - start), flag));
+        parts.items().emplace_back(trimmedIf(whole.substr(start, end - start), flag));
         if (end == std::wstring_view::npos)
             return;
         start = end + 1;

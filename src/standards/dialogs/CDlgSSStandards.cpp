@@ -1,6 +1,8 @@
 // The hidden evaluation window of a standards sheet.
 #include "standards/dialogs/CDlgSSStandards.h"
 
+#include <utility>
+
 #include "frame/ProfilingTimers.h"
 #include "platform/grid/GridWindow.h"
 
@@ -22,7 +24,9 @@ ErrorStatus CDlgSSStandards::evaluate() {
         case 0:
             if (sheet_.initFromMacro(data_) != eOk || sheet_.calcToMacro(data_) != eOk)
                 return eInvalidInput;
-            data_.varCells = sheet_.varCells();
+            // The sheet declares its cells afresh at every evaluation, so
+            // they can be handed over rather than copied.
+            data_.varCells = std::move(sheet_.varCells());
             return eOk;
         case 1:
             if (sheet_.initFromVars(data_) != eOk || sheet_.calcToVars(data_.varCells) != eOk)

@@ -59,18 +59,28 @@ SheetSections VtCalcSS::findSections(std::vector<Tvx_String>* scanned) {
     const int columns = getMaxCols();
     int found = 0;
     Tvx_String text;
+    // The scanned texts are written over those of the last scan, keeping
+    // their room.
+    size_t scannedCount = 0;
     for (int row = 1; row <= rows && found < 4; ++row) {
         for (int column = 1; column <= columns; ++column) {
-            Tvx_String& cellText = scanned ? scanned->emplace_back() : text;
-            if (!getCellText(column, row, cellText, kValueText) || cellText.isEmpty())
+            Tvx_String* cellText = &text;
+            if (scanned) {
+                if (scannedCount == scanned->size())
+                    scanned->emplace_back();
+                cellText = &(*scanned)[scannedCount++];
+            }
+            if (!getCellText(column, row, *cellText, kValueText) || cellText->isEmpty())
                 continue;
-            const std::optional<SheetSection> section = sectionOfHeader(cellText.str());
+            const std::optional<SheetSection> section = sectionOfHeader(cellText->str());
             if (section && !sections.hasHeader(*section)) {
                 sections.setHeaderRow(*section, row);
                 ++found;
             }
         }
     }
+    if (scanned)
+        scanned->resize(scannedCount);
     return sections;
 }
 
@@ -81,7 +91,7 @@ ErrorStatus VtCalcSS::findVarCells() {
     const int lastColumn = getMaxCols();
     // Each cell is read once: the rows read while looking for the headers
     // give their texts to the declarations found in them.
-    std::vector<Tvx_String> scanned;
+    std::vector<Tvx_String>& scanned = scannedTexts_;
     const SheetSections sections = findSections(&scanned);
     const int scannedRows = lastColumn > 0 ? static_cast<int>(scanned.size()) / lastColumn : 0;
     Tvx_String text;
@@ -154,9 +164,9 @@ ErrorStatus VtCalcSS::replaceGenVars() {
         return eOk;
     const int columns = getMaxCols();
     const int rows = getMaxRows();
+    Tvx_String text;
     for (int column = 1; column <= columns; ++column) {
         for (int row = 1; row <= rows; ++row) {
-            Tvx_String text;
             if (getCellText(column, row, text, kValueText) && generalVariables.replace(text))
                 setCellText(column, row, text);
         }

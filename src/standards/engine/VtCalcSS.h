@@ -151,4 +151,16 @@ class VtCalcSS : public Tvx_Spread {
     };
     bool variablePlacesUnchanged() const;
     std::optional<std::vector<VariablePlace>> referencePlaces_;
+    // The texts of the equation calcCell computes, kept from one equation to
+    // the next so that their room is reused rather than allocated again.
+    struct EquationTexts {
+        Tvx_String text;
+        Tvx_String target;
+        Tvx_String expression;
+        Tvx_String value;
+    };
+    EquationTexts equation_;
+    // The texts findVarCells reads while finding the headers, kept for the
+    // same reason.
+    std::vector<Tvx_String> scannedTexts_;
 };

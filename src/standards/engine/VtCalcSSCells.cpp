@@ -1,5 +1,7 @@
 // The calculation sheet: one Calc cell, and variable names replaced by cell
 // references.
+#include <utility>
+
 #include "frame/ProfilingTimers.h"
 #include "platform/core/ArrayText.h"
 #include "platform/core/TextHelpers.h"
@@ -106,16 +108,16 @@ ErrorStatus VtCalcSS::replaceVariables(Tvx_String& expression) {
 }
 
 ErrorStatus VtCalcSS::calcCell(int column, int row) {
-    Tvx_String text;
+    Tvx_String& text = equation_.text;
     if (!getCellText(column, row, text, kValueText) || text.isEmpty())
         return eInvalidInput;
 
     gCalcCellSplitSymbol.start();
-    Tvx_String target;
-    Tvx_String expression;
+    Tvx_String& target = equation_.target;
+    Tvx_String& expression = equation_.expression;
     if (!splitStringAtSymbol(text, L'=', target, expression, true)) {
-        expression = target;
-        target = Tvx_String();
+        std::swap(expression, target);
+        target.clear();
     }
     gCalcCellSplitSymbol.end();
 
@@ -158,7 +160,7 @@ ErrorStatus VtCalcSS::calcCell(int column, int row) {
     }
 
     gCalcCellCalcFunctions.start();
-    Tvx_String value;
+    Tvx_String& value = equation_.value;
     if (!getCellText(column, row, value, kValueText) || cellHoldsError(*this, column, row)) {
         reportFailedEquation(target, expression, row);
         return eInvalidInput;

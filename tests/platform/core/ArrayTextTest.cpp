@@ -62,6 +62,17 @@ TEST(ArrayText, SplitPairAtTheFirstSymbol) {
         EXPECT_EQ(splitStringAtSymbol(c.text, c.symbol, first, second, c.flag), c.found);
         EXPECT_EQ(first.str(), c.first);
         EXPECT_EQ(second.str(), c.second);
+        // The text may be either part itself: the parts are written over
+        // their old contents.
+        Tvx_String asFirst(c.text), other(L"stale");
+        EXPECT_EQ(splitStringAtSymbol(asFirst, c.symbol, asFirst, other, c.flag), c.found);
+        EXPECT_EQ(asFirst.str(), c.first);
+        EXPECT_EQ(other.str(), c.second);
+        Tvx_String asSecond(c.text);
+        other = L"stale";
+        EXPECT_EQ(splitStringAtSymbol(asSecond, c.symbol, other, asSecond, c.flag), c.found);
+        EXPECT_EQ(other.str(), c.first);
+        EXPECT_EQ(asSecond.str(), c.second);
     }
 }
 
