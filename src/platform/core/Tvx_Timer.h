@@ -13,10 +13,15 @@
 //   count() their number, isRunning() whether a run is open. reset() clears
 //   all three.
 // Time comes from a clock that tests may replace (setTimerClock), so that no
-// test waits on real time.
+// test waits on real time. Otherwise it is the steady system clock, or, where
+// the system keeps its own time by the processor's time-stamp counter, that
+// counter (much cheaper to read) converted at its measured rate. Replace the
+// clock only while no timer is running: a run is read by one clock at both
+// ends. The timers belong to one thread.
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 
 class Tvx_Timer {
@@ -34,7 +39,7 @@ class Tvx_Timer {
 
   private:
     Duration total_{0};
-    Duration startedAt_{0};
+    std::int64_t startedAt_ = 0;  // in the clock's own units
     long long runs_ = 0;
     bool running_ = false;
 };

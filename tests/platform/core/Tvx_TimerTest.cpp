@@ -54,4 +54,27 @@ TEST_F(TimerTest, RestartDropsTheOpenRunAndStrayEndIsIgnored) {
     EXPECT_FALSE(timer.isRunning());
 }
 
+// The system clock (whichever the timers read: the steady clock, or the
+// counter converted at its measured rate) agrees with the steady clock.
+TEST(Timer, RealClockAgreesWithTheSteadyClock) {
+    Tvx_Timer timer;
+    const auto spin = [](std::chrono::microseconds span) {
+        const auto until = std::chrono::steady_clock::now() + span;
+        while (std::chrono::steady_clock::now() < until) {
+        }
+    };
+    for (int run = 0; run < 3; ++run) {
+        const auto before = std::chrono::steady_clock::now();
+        timer.start();
+        spin(std::chrono::milliseconds(4));
+        timer.end();
+        const auto after = std::chrono::steady_clock::now();
+        const double expected = std::chrono::duration<double>(after - before).count();
+        const double measured = std::chrono::duration<double>(timer.elapsed()).count() /
+                                static_cast<double>(timer.count());
+        EXPECT_NEAR(measured, expected, expected * 0.1);
+        timer.reset();
+    }
+}
+
 }  // namespace
