@@ -6,6 +6,9 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
+
+#include "platform/core/FolderWatch.h"
 
 namespace {
 
@@ -19,9 +22,17 @@ struct Memo {
     int openScopes = 0;
     std::uint64_t generation = 0;
     std::unordered_map<std::string, Known> paths;
+    // Whether every path remembered is watched for changes, so that the memo
+    // can outlive the scope.
+    bool allWatched = true;
+    // The working folder the memo's relative paths were asked in: its device
+    // and inode.
+    std::pair<std::uint64_t, std::uint64_t> workingFolder;
+    std::uint64_t questions = 0;
 
     void forget() {
         paths.clear();
+        allWatched = true;
         ++generation;
     }
 };
@@ -49,6 +60,7 @@ PathStatus ask(const std::string& path, bool followLink) {
     struct stat info {};
     if (path.empty())
         return status;
+    ++memo().questions;
     const int failed = followLink ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info);
     if (failed != 0)
         return status;
@@ -62,7 +74,17 @@ PathStatus ask(const std::string& path, bool followLink) {
     return status;
 }
 
+// The memo's entry for path, made when missing. A new path is watched before
+// it is first asked about, so that no change after the answer goes unnoticed.
+Known& knownOf(Memo& kept, const std::string& path) {
+    const auto [known, added] = kept.paths.try_emplace(path);
+    if (added && kept.allWatched && !FolderWatch::instance().watchPath(path))
+        kept.allWatched = false;
+    return known->second;
+}
+
 }  // namespace
+
 
 PathStatus pathStatus(const std::filesystem::path& path) {
     return pathStatus(path.native());
@@ -76,16 +98,19 @@ PathStatus pathStatus(const std::string& path) {
     Memo& kept = memo();
     if (kept.openScopes == 0 || path.empty())
         return ask(path, true);
-    Known& known = kept.paths[path];
+    Known& known = knownOf(kept, path);
     if (!known.followed) {
         // What is not a link is the same followed or not, so one question
         // answers both for all but links.
         if (!known.unfollowed)
             known.unfollowed = ask(path, false);
-        if (known.unfollowed->kind != PathKind::Link)
+        if (known.unfollowed->kind != PathKind::Link) {
             known.followed = known.unfollowed;
-        else
+        } else {
+            // What a link leads to lies outside the watched folders.
+            kept.allWatched = false;
             known.followed = ask(path, true);
+        }
     }
     return *known.followed;
 }
@@ -94,19 +119,28 @@ PathStatus pathLinkStatus(const std::string& path) {
     Memo& kept = memo();
     if (kept.openScopes == 0 || path.empty())
         return ask(path, false);
-    Known& known = kept.paths[path];
+    Known& known = knownOf(kept, path);
     if (!known.unfollowed)
         known.unfollowed = ask(path, false);
     return *known.unfollowed;
 }
 
 FileStatusScope::FileStatusScope() {
-    ++memo().openScopes;
+    Memo& kept = memo();
+    if (kept.openScopes++ > 0)
+        return;
+    // Statuses kept from the last scope hold while nothing watched changed
+    // and relative paths still start in the same working folder.
+    const FileStamp working = ask(".", true).stamp;
+    const std::pair workingFolder{working.device, working.inode};
+    if (FolderWatch::instance().takeChanges() || workingFolder != kept.workingFolder)
+        kept.forget();
+    kept.workingFolder = workingFolder;
 }
 
 FileStatusScope::~FileStatusScope() {
     Memo& kept = memo();
-    if (--kept.openScopes == 0)
+    if (--kept.openScopes == 0 && !kept.allWatched)
         kept.forget();
 }
 
@@ -120,4 +154,8 @@ bool fileStatusRemembered() {
 
 std::uint64_t fileStatusGeneration() {
     return memo().generation;
+}
+
+std::uint64_t fileStatusQuestions() {
+    return memo().questions;
 }

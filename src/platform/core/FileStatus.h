@@ -1,11 +1,18 @@
 // The one place where the module asks the file system whether a path exists,
-// what it names and its stamp, with a memo that lasts one evaluation.
+// what it names and its stamp, with a memo that serves the evaluations.
 //
-// Rule: within one evaluation the file system is looked at once per path.
+// Rule: within one evaluation the file system is looked at once per path, and
+// between evaluations only when something may have changed.
 // - While a FileStatusScope is open, the status of a path is asked of the
-//   file system the first time and remembered until the outermost scope
-//   closes. Scopes nest and share one memo for the whole process, so an
-//   evaluation and the child sheets it starts see one consistent picture.
+//   file system the first time and remembered. Scopes nest and share one memo
+//   for the whole process, so an evaluation and the child sheets it starts
+//   see one consistent picture.
+// - When the outermost scope closes, the memo is kept if every path in it is
+//   watched for changes (FolderWatch.h: the path's folder and the folders
+//   above it, on a local file system) and none is a symbolic link; otherwise
+//   it is forgotten. When the next outermost scope opens, the memo is
+//   forgotten if any change was noticed in the watched folders since, or if
+//   the working folder is another one.
 // - Every change made through the core's own file functions (a write, a
 //   rename, a copy, a delete, a new folder: FileBytes.h, FileOperations.h)
 //   forgets everything remembered, so the module sees its own changes at once.
@@ -57,7 +64,10 @@ void forgetFileStatus();
 
 // True while a FileStatusScope is open.
 bool fileStatusRemembered();
-// A number that changes whenever remembered statuses are dropped (a forget, or
-// the outermost scope closing). Memos built on the statuses (the path mapping)
-// keep what they made with this number and drop it when the number changes.
+// A number that changes whenever remembered statuses are dropped. Memos built
+// on the statuses (the path mapping) keep what they made with this number and
+// drop it when the number changes.
 std::uint64_t fileStatusGeneration();
+// How many times the file system has been asked for a status, for tests and
+// measurements.
+std::uint64_t fileStatusQuestions();

@@ -1,10 +1,9 @@
 // The chain of sheets calling children.
 #include "standards/engine/ChildCallChain.h"
 
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
+#include "platform/core/FileStatus.h"
 #include "platform/core/PathMapping.h"
 
 namespace {
@@ -19,9 +18,11 @@ std::vector<Tvx_String>& callers() {
 bool sameSheetFile(const Tvx_String& a, const Tvx_String& b) {
     if (a.equal(b, false))
         return true;
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(mapPath(a), mapPath(b), error);
-    return !error && same;
+    // The same file when both exist and are one file-system object.
+    const PathStatus first = pathStatus(mapPathText(a));
+    const PathStatus second = pathStatus(mapPathText(b));
+    return first.kind != PathKind::Missing && second.kind != PathKind::Missing &&
+           first.stamp.device == second.stamp.device && first.stamp.inode == second.stamp.inode;
 }
 
 ChildCallScope::ChildCallScope(const Tvx_String& caller, const Tvx_String& child) {

@@ -4,10 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/core/FileBytes.h"
 #include "platform/core/FileOperations.h"
@@ -137,17 +140,134 @@ TEST_F(FileStatusTest, LinksAreFollowedOrNotAsAsked) {
     }
 }
 
-TEST_F(FileStatusTest, TheMemoEndsWithTheOutermostScope) {
-    const std::uint64_t before = fileStatusGeneration();
+TEST_F(FileStatusTest, AWatchedMemoOutlivesItsScope) {
+    temp.write("data/a.txt", "one");
+    const fs::path file = temp.path() / "data" / "a.txt";
+    const fs::path missing = temp.path() / "data" / "none.txt";
     {
         FileStatusScope scope;
-        EXPECT_FALSE(ObjectExportFileExists(L"c:\\a.txt"));
+        EXPECT_EQ(pathStatus(file).kind, PathKind::File);
+        EXPECT_EQ(pathStatus(missing).kind, PathKind::Missing);
     }
-    EXPECT_NE(fileStatusGeneration(), before);
     EXPECT_FALSE(fileStatusRemembered());
-    temp.write("a.txt", "x");
+    // Any change in a folder above (other programs, tests running beside
+    // this one, write into the temporary folder's parent) rightly forgets
+    // the memo, so a scope that asks nothing is waited for.
+    bool askedNothing = false;
+    for (int attempt = 0; attempt < 100 && !askedNothing; ++attempt) {
+        FileStatusScope scope;
+        const std::uint64_t asked = fileStatusQuestions();
+        EXPECT_EQ(pathStatus(file).stamp.size, 3u);
+        EXPECT_EQ(pathStatus(missing).kind, PathKind::Missing);
+        askedNothing = fileStatusQuestions() == asked;
+    }
+    EXPECT_TRUE(askedNothing);
+}
+
+// Whatever another program changes between two evaluations is seen by the
+// second, however far up the change is made.
+TEST_F(FileStatusTest, ChangesMadeElsewhereBetweenScopesAreSeen) {
+    struct Case {
+        const char* name;
+        std::function<void(const fs::path&)> change;
+        PathKind kind;
+        std::uintmax_t size;
+    };
+    const Case cases[] = {
+        {"rewritten",
+         [](const fs::path& root) { std::ofstream(root / "lib/data/a.txt") << "longer"; },
+         PathKind::File, 6},
+        {"deleted", [](const fs::path& root) { fs::remove(root / "lib/data/a.txt"); },
+         PathKind::Missing, 0},
+        {"touched",
+         [](const fs::path& root) {
+             fs::last_write_time(root / "lib/data/a.txt", fs::file_time_type::clock::now() -
+                                                                std::chrono::hours(1));
+         },
+         PathKind::File, 3},
+        {"folder renamed",
+         [](const fs::path& root) { fs::rename(root / "lib", root / "old"); },
+         PathKind::Missing, 0},
+        {"folder replaced",
+         [](const fs::path& root) {
+             fs::rename(root / "lib", root / "old");
+             fs::create_directories(root / "lib/data");
+             std::ofstream(root / "lib/data/a.txt") << "ab";
+         },
+         PathKind::File, 2},
+        {"link pointed elsewhere",
+         [](const fs::path& root) {
+             fs::create_directories(root / "other/data");
+             std::ofstream(root / "other/data/a.txt") << "abcd";
+             fs::remove(root / "link");
+             fs::create_directory_symlink(root / "other", root / "link");
+         },
+         PathKind::File, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::TempDir root;
+        root.write("lib/data/a.txt", "one");
+        fs::create_directory_symlink(root.path() / "lib", root.path() / "link");
+        const bool throughLink = std::string_view(c.name).starts_with("link");
+        const fs::path file = root.path() / (throughLink ? "link" : "lib") / "data" / "a.txt";
+        FileStamp before;
+        {
+            FileStatusScope scope;
+            before = pathStatus(file).stamp;
+        }
+        c.change(root.path());
+        FileStatusScope scope;
+        const PathStatus after = pathStatus(file);
+        EXPECT_EQ(after.kind, c.kind);
+        if (c.kind == PathKind::File) {
+            EXPECT_EQ(after.stamp.size, c.size);
+            EXPECT_NE(after.stamp, before);
+        }
+    }
+}
+
+TEST_F(FileStatusTest, AFileAppearingInAMissingFolderIsSeen) {
+    const fs::path file = temp.path() / "new" / "deeper" / "a.txt";
+    {
+        FileStatusScope scope;
+        EXPECT_EQ(pathStatus(file).kind, PathKind::Missing);
+    }
+    temp.write("new/deeper/a.txt", "x");
     FileStatusScope scope;
-    EXPECT_TRUE(ObjectExportFileExists(L"c:\\a.txt"));
+    EXPECT_EQ(pathStatus(file).kind, PathKind::File);
+}
+
+TEST_F(FileStatusTest, RelativePathsFollowTheWorkingFolder) {
+    testsupport::TempDir first;
+    testsupport::TempDir second;
+    first.write("a.txt", "one");
+    second.write("a.txt", "three");
+    const fs::path saved = fs::current_path();
+    fs::current_path(first.path());
+    {
+        FileStatusScope scope;
+        EXPECT_EQ(pathStatus(std::string("a.txt")).stamp.size, 3u);
+    }
+    fs::current_path(second.path());
+    {
+        FileStatusScope scope;
+        EXPECT_EQ(pathStatus(std::string("a.txt")).stamp.size, 5u);
+    }
+    fs::current_path(saved);
+}
+
+// What a link leads to lies outside the watched folders: its status is asked
+// again at every evaluation.
+TEST_F(FileStatusTest, LinksAreAskedAgainAtEveryScope) {
+    temp.write("target.txt", "abc");
+    fs::create_symlink(temp.path() / "target.txt", temp.path() / "link.txt");
+    for (int scopes = 0; scopes < 2; ++scopes) {
+        FileStatusScope scope;
+        const std::uint64_t asked = fileStatusQuestions();
+        EXPECT_EQ(pathStatus(temp.path() / "link.txt").kind, PathKind::File);
+        EXPECT_GT(fileStatusQuestions(), asked);
+    }
 }
 
 }  // namespace
