@@ -59,9 +59,25 @@ class TickCounter {
     static constexpr std::int64_t kSettledAfterNs = 10'000'000;
 
     TickCounter() : available_(systemKeepsTimeByCounter()) {
-        if (available_) {
-            firstTicks_ = ticks();
-            firstNs_ = steadyNanoseconds();
+        if (available_)
+            readBoth(firstTicks_, firstNs_);
+    }
+
+    // Both clocks at one moment: the counter is read on both sides of the
+    // steady clock, again while something (the process being paused) came in
+    // between, so that the rate is not thrown off by the pause.
+    void readBoth(std::uint64_t& atTicks, std::int64_t& atNs) const {
+        constexpr std::uint64_t kCloseTicks = 20'000;  // a few microseconds
+        std::uint64_t closest = ~std::uint64_t{0};
+        for (int attempt = 0; attempt < 16 && closest > kCloseTicks; ++attempt) {
+            const std::uint64_t before = ticks();
+            const std::int64_t ns = steadyNanoseconds();
+            const std::uint64_t after = ticks();
+            if (after - before < closest) {
+                closest = after - before;
+                atTicks = before + (after - before) / 2;
+                atNs = ns;
+            }
         }
     }
 
@@ -76,13 +92,16 @@ class TickCounter {
     }
 
     void measureRate() {
-        std::int64_t spanNs = steadyNanoseconds() - firstNs_;
         // A rate needs some time to measure; at most a microsecond is waited
         // for, once, by a run that ends right after the first reading.
-        while (spanNs < 1000)
-            spanNs = steadyNanoseconds() - firstNs_;
-        const std::uint64_t spanTicks = ticks() - firstTicks_;
-        if (spanTicks > 0)
+        while (steadyNanoseconds() - firstNs_ < 1000) {
+        }
+        std::uint64_t nowTicks = 0;
+        std::int64_t nowNs = 0;
+        readBoth(nowTicks, nowNs);
+        const std::int64_t spanNs = nowNs - firstNs_;
+        const std::uint64_t spanTicks = nowTicks - firstTicks_;
+        if (spanTicks > 0 && spanNs > 0)
             nsPerTick_ = static_cast<double>(spanNs) / static_cast<double>(spanTicks);
         settled_ = spanNs >= kSettledAfterNs;
     }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 using std::chrono::milliseconds;
@@ -63,18 +65,23 @@ TEST(Timer, RealClockAgreesWithTheSteadyClock) {
         while (std::chrono::steady_clock::now() < until) {
         }
     };
-    for (int run = 0; run < 3; ++run) {
+    // The process may be paused between the readings of the two clocks (on
+    // a busy machine), so runs are repeated until one agrees; a timer whose
+    // clock is wrong agrees in none.
+    int agreeing = 0;
+    for (int run = 0; run < 20 && agreeing < 3; ++run) {
         const auto before = std::chrono::steady_clock::now();
         timer.start();
         spin(std::chrono::milliseconds(4));
         timer.end();
         const auto after = std::chrono::steady_clock::now();
         const double expected = std::chrono::duration<double>(after - before).count();
-        const double measured = std::chrono::duration<double>(timer.elapsed()).count() /
-                                static_cast<double>(timer.count());
-        EXPECT_NEAR(measured, expected, expected * 0.1);
+        const double measured = std::chrono::duration<double>(timer.elapsed()).count();
+        if (std::abs(measured - expected) < expected * 0.05)
+            ++agreeing;
         timer.reset();
     }
+    EXPECT_EQ(agreeing, 3);
 }
 
 }  // namespace
