@@ -2,6 +2,7 @@
 #include "platform/grid/CellFormat.h"
 
 #include <bit>
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -15,11 +16,6 @@ void takeIfPresent(std::optional<T>& target, const std::optional<T>& source) {
         target = source;
 }
 
-template <typename T>
-bool holdsIfPresent(const std::optional<T>& kept, const std::optional<T>& patch) {
-    return !patch || kept == patch;
-}
-
 template <typename T, typename M>
 void dropIfPresent(std::optional<T>& target, const std::optional<M>& mask) {
     if (mask)
@@ -29,6 +25,15 @@ void dropIfPresent(std::optional<T>& target, const std::optional<M>& mask) {
 template <typename T, typename M>
 std::optional<T> keepIfPresent(const std::optional<T>& value, const std::optional<M>& mask) {
     return mask ? value : std::nullopt;
+}
+
+bool holdsNothingButType(const CellFormat& format) {
+    for (const auto& border : format.borders) {
+        if (border)
+            return false;
+    }
+    return !format.font && !format.alignment && !format.locked && !format.background &&
+           !format.foreground;
 }
 
 // Mixes the fields of a format into one hash; cheap for the usual format of a
@@ -61,11 +66,11 @@ class HashMixer {
 }  // namespace
 
 bool CellFormat::isEmpty() const {
-    for (const auto& border : borders) {
-        if (border)
-            return false;
-    }
-    return !type && !font && !alignment && !locked && !background && !foreground;
+    return !type && holdsNothingButType(*this);
+}
+
+bool CellFormat::holdsOnlyType() const {
+    return type && holdsNothingButType(*this);
 }
 
 void CellFormat::overlay(const CellFormat& patch) {
@@ -77,17 +82,6 @@ void CellFormat::overlay(const CellFormat& patch) {
     takeIfPresent(foreground, patch.foreground);
     for (size_t i = 0; i < borders.size(); ++i)
         takeIfPresent(borders[i], patch.borders[i]);
-}
-
-bool CellFormat::holds(const CellFormat& patch) const {
-    for (size_t i = 0; i < borders.size(); ++i) {
-        if (!holdsIfPresent(borders[i], patch.borders[i]))
-            return false;
-    }
-    return holdsIfPresent(type, patch.type) && holdsIfPresent(font, patch.font) &&
-           holdsIfPresent(alignment, patch.alignment) && holdsIfPresent(locked, patch.locked) &&
-           holdsIfPresent(background, patch.background) &&
-           holdsIfPresent(foreground, patch.foreground);
 }
 
 void CellFormat::erase(const CellFormat& mask) {
@@ -161,6 +155,34 @@ std::uint32_t FormatTable::intern(const CellFormat& format) {
     formats_.push_back(format);
     ids_.emplace(format, id);
     return id;
+}
+
+std::uint32_t FormatTable::overlaid(std::uint32_t base, const CellFormat& patch) {
+    assert(base < formats_.size());
+    if (patch.holdsOnlyType())
+        return withType(base, *patch.type);
+    CellFormat format = formats_[base];
+    format.overlay(patch);
+    return intern(format);
+}
+
+std::uint32_t FormatTable::withType(std::uint32_t base, const CellType& type) {
+    assert(base < formats_.size());
+    for (const TypeAnswer& answer : typeAnswers_) {
+        if (answer.base == base && answer.type == type)
+            return answer.result;
+    }
+    CellFormat format = formats_[base];
+    format.type = type;
+    const std::uint32_t result = intern(format);
+    TypeAnswer answer{base, result, type};
+    if (typeAnswers_.size() < kTypeAnswers) {
+        typeAnswers_.push_back(std::move(answer));
+    } else {
+        typeAnswers_[oldestTypeAnswer_] = std::move(answer);
+        oldestTypeAnswer_ = (oldestTypeAnswer_ + 1) % kTypeAnswers;
+    }
+    return result;
 }
 
 }  // namespace grid

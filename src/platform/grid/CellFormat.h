@@ -59,11 +59,10 @@ struct CellFormat {
     std::array<std::optional<BorderLine>, 4> borders;  // by BorderEdge
 
     bool isEmpty() const;
+    // True when the format sets a type and nothing else.
+    bool holdsOnlyType() const;
     // Takes every setting that `patch` holds.
     void overlay(const CellFormat& patch);
-    // True when this format already holds every setting of `patch` with the
-    // same value, so that overlaying it would change nothing.
-    bool holds(const CellFormat& patch) const;
     // Drops every setting that `mask` holds.
     void erase(const CellFormat& mask);
     // The settings of this format that `mask` also holds.
@@ -93,11 +92,33 @@ class FormatTable {
   public:
     FormatTable();
     std::uint32_t intern(const CellFormat& format);
+    // The number of `base`'s format with every setting of `patch` taken over,
+    // stored when new; `base` itself when it already holds the patch. `base`
+    // must be a number this table gave (checked in debug builds).
+    std::uint32_t overlaid(std::uint32_t base, const CellFormat& patch);
+    // overlaid with a patch holding only `type`, without building the patch.
+    // Cells get their types again and again, so the last answers are kept.
+    std::uint32_t withType(std::uint32_t base, const CellType& type);
     const CellFormat& get(std::uint32_t id) const { return formats_[id]; }
 
   private:
+    // One answer of withType. The table only grows and a number never changes
+    // its format, so an answer stays true for the table's lifetime, and for a
+    // copy of the table (the same numbers name the same formats there).
+    struct TypeAnswer {
+        std::uint32_t base = 0;
+        std::uint32_t result = 0;
+        CellType type;
+    };
+    // Enough for the few kinds of cells a sheet types again and again (say
+    // whole numbers, decimals and texts over a few base formats); when full,
+    // the oldest answer is replaced.
+    static constexpr size_t kTypeAnswers = 16;
+
     std::vector<CellFormat> formats_;
     std::unordered_map<CellFormat, std::uint32_t, CellFormatHash> ids_;
+    std::vector<TypeAnswer> typeAnswers_;  // at most kTypeAnswers
+    size_t oldestTypeAnswer_ = 0;          // the one to replace when full
 };
 
 }  // namespace grid

@@ -14,10 +14,34 @@ bool onlyBits(std::uint32_t style, std::uint32_t allowed) {
     return (style & ~allowed) == 0;
 }
 
-CellType ofKind(CellKind kind, std::uint32_t style) {
-    CellType type;
+// A type record with every field at its default, made once.
+const CellType& plainType() {
+    static const CellType plain;
+    return plain;
+}
+
+// Sets every field of `type` to the default of a type of this kind and style,
+// keeping the storage of its texts.
+void resetTo(CellType& type, CellKind kind, std::uint32_t style) {
+    const CellType& plain = plainType();
     type.kind = kind;
     type.style = style;
+    type.maxLength = plain.maxLength;
+    type.decimals = plain.decimals;
+    type.minimum = plain.minimum;
+    type.maximum = plain.maximum;
+    type.thousandsSeparator = plain.thousandsSeparator;
+    type.text.clear();
+    type.pictureOff.clear();
+    type.pictureOn.clear();
+}
+
+// Runs a record-filling builder on a new record.
+template <typename Fill>
+std::optional<CellType> built(Fill fill) {
+    CellType type;
+    if (!fill(type))
+        return std::nullopt;
     return type;
 }
 
@@ -45,70 +69,106 @@ bool isPictureStyle(std::uint32_t style) {
 
 }  // namespace
 
-std::optional<CellType> makeTextType(std::uint32_t style, int maxLength) {
+bool setTextType(CellType& type, std::uint32_t style, int maxLength) {
     if (!isTextStyleAndLength(style, maxLength))
-        return std::nullopt;
-    CellType type = ofKind(CellKind::Text, style);
+        return false;
+    resetTo(type, CellKind::Text, style);
     type.maxLength = maxLength;
-    return type;
+    return true;
 }
 
-std::optional<CellType> makeNumberType(int decimals, double minimum, double maximum,
-                                       bool thousandsSeparator) {
+bool setNumberType(CellType& type, int decimals, double minimum, double maximum,
+                   bool thousandsSeparator) {
     if (!isNumberRange(decimals, minimum, maximum))
-        return std::nullopt;
-    CellType type = ofKind(CellKind::Number, 0);
+        return false;
+    resetTo(type, CellKind::Number, 0);
     type.decimals = decimals;
     type.minimum = minimum;
     type.maximum = maximum;
     type.thousandsSeparator = thousandsSeparator;
-    return type;
+    return true;
+}
+
+bool setStaticTextType(CellType& type, std::uint32_t style) {
+    if (!onlyBits(style, kStaticStyles))
+        return false;
+    resetTo(type, CellKind::StaticText, style);
+    return true;
+}
+
+bool setCheckBoxType(CellType& type, std::uint32_t style, std::wstring_view caption,
+                     std::wstring_view pictureOff, std::wstring_view pictureOn) {
+    if (!onlyBits(style, kStyleCaptionLeft))
+        return false;
+    resetTo(type, CellKind::CheckBox, style);
+    type.text = caption;
+    type.pictureOff = pictureOff;
+    type.pictureOn = pictureOn;
+    return true;
+}
+
+bool setComboBoxType(CellType& type, std::uint32_t style, std::wstring_view items) {
+    if (!onlyBits(style, kStyleEditable))
+        return false;
+    resetTo(type, CellKind::ComboBox, style);
+    type.text = items;
+    return true;
+}
+
+bool setButtonType(CellType& type, std::uint32_t style, std::wstring_view caption) {
+    if (style != 0)
+        return false;
+    resetTo(type, CellKind::Button, style);
+    type.text = caption;
+    return true;
+}
+
+bool setPictureType(CellType& type, std::uint32_t style, std::wstring_view picture) {
+    if (!isPictureStyle(style) || picture.empty())
+        return false;
+    resetTo(type, CellKind::Picture, style);
+    type.text = picture;
+    return true;
+}
+
+std::optional<CellType> makeTextType(std::uint32_t style, int maxLength) {
+    return built([&](CellType& type) { return setTextType(type, style, maxLength); });
+}
+
+std::optional<CellType> makeNumberType(int decimals, double minimum, double maximum,
+                                       bool thousandsSeparator) {
+    return built([&](CellType& type) {
+        return setNumberType(type, decimals, minimum, maximum, thousandsSeparator);
+    });
 }
 
 std::optional<CellType> makeStaticTextType(std::uint32_t style) {
-    if (!onlyBits(style, kStaticStyles))
-        return std::nullopt;
-    return ofKind(CellKind::StaticText, style);
+    return built([&](CellType& type) { return setStaticTextType(type, style); });
 }
 
-std::optional<CellType> makeCheckBoxType(std::uint32_t style, std::wstring caption,
-                                         std::wstring pictureOff, std::wstring pictureOn) {
-    if (!onlyBits(style, kStyleCaptionLeft))
-        return std::nullopt;
-    CellType type = ofKind(CellKind::CheckBox, style);
-    type.text = std::move(caption);
-    type.pictureOff = std::move(pictureOff);
-    type.pictureOn = std::move(pictureOn);
-    return type;
+std::optional<CellType> makeCheckBoxType(std::uint32_t style, std::wstring_view caption,
+                                         std::wstring_view pictureOff,
+                                         std::wstring_view pictureOn) {
+    return built([&](CellType& type) {
+        return setCheckBoxType(type, style, caption, pictureOff, pictureOn);
+    });
 }
 
-std::optional<CellType> makeComboBoxType(std::uint32_t style, std::wstring items) {
-    if (!onlyBits(style, kStyleEditable))
-        return std::nullopt;
-    CellType type = ofKind(CellKind::ComboBox, style);
-    type.text = std::move(items);
-    return type;
+std::optional<CellType> makeComboBoxType(std::uint32_t style, std::wstring_view items) {
+    return built([&](CellType& type) { return setComboBoxType(type, style, items); });
 }
 
-std::optional<CellType> makeButtonType(std::uint32_t style, std::wstring caption) {
-    if (style != 0)
-        return std::nullopt;
-    CellType type = ofKind(CellKind::Button, style);
-    type.text = std::move(caption);
-    return type;
+std::optional<CellType> makeButtonType(std::uint32_t style, std::wstring_view caption) {
+    return built([&](CellType& type) { return setButtonType(type, style, caption); });
 }
 
-std::optional<CellType> makePictureType(std::uint32_t style, std::wstring picture) {
-    if (!isPictureStyle(style) || picture.empty())
-        return std::nullopt;
-    CellType type = ofKind(CellKind::Picture, style);
-    type.text = std::move(picture);
-    return type;
+std::optional<CellType> makePictureType(std::uint32_t style, std::wstring_view picture) {
+    return built([&](CellType& type) { return setPictureType(type, style, picture); });
 }
 
 bool isValidCellType(const CellType& type) {
     // Every field a kind's builder does not set keeps its default.
-    const CellType plain;
+    const CellType& plain = plainType();
     const bool plainLength = type.maxLength == plain.maxLength;
     const bool plainNumber = type.decimals == plain.decimals && type.minimum == plain.minimum &&
                              type.maximum == plain.maximum &&

@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/grid/CellValue.h"
 
@@ -93,13 +94,25 @@ std::optional<CellType> makeTextType(std::uint32_t style, int maxLength);
 std::optional<CellType> makeNumberType(int decimals, double minimum, double maximum,
                                        bool thousandsSeparator);
 std::optional<CellType> makeStaticTextType(std::uint32_t style);
-std::optional<CellType> makeCheckBoxType(std::uint32_t style, std::wstring caption,
-                                         std::wstring pictureOff, std::wstring pictureOn);
+std::optional<CellType> makeCheckBoxType(std::uint32_t style, std::wstring_view caption,
+                                         std::wstring_view pictureOff, std::wstring_view pictureOn);
 // Combo box: items separated by tab characters (an empty text: no items).
-std::optional<CellType> makeComboBoxType(std::uint32_t style, std::wstring items);
-std::optional<CellType> makeButtonType(std::uint32_t style, std::wstring caption);
+std::optional<CellType> makeComboBoxType(std::uint32_t style, std::wstring_view items);
+std::optional<CellType> makeButtonType(std::uint32_t style, std::wstring_view caption);
 // Picture: the picture must be named (not empty).
-std::optional<CellType> makePictureType(std::uint32_t style, std::wstring picture);
+std::optional<CellType> makePictureType(std::uint32_t style, std::wstring_view picture);
+// The same builders filling an existing record, as the grid library does for
+// its caller's record: every field is set (the texts reuse their storage).
+// False, and the record left as it was, when a parameter is out of range.
+bool setTextType(CellType& type, std::uint32_t style, int maxLength);
+bool setNumberType(CellType& type, int decimals, double minimum, double maximum,
+                   bool thousandsSeparator);
+bool setStaticTextType(CellType& type, std::uint32_t style);
+bool setCheckBoxType(CellType& type, std::uint32_t style, std::wstring_view caption,
+                     std::wstring_view pictureOff, std::wstring_view pictureOn);
+bool setComboBoxType(CellType& type, std::uint32_t style, std::wstring_view items);
+bool setButtonType(CellType& type, std::uint32_t style, std::wstring_view caption);
+bool setPictureType(CellType& type, std::uint32_t style, std::wstring_view picture);
 // True when every field of the type is one its builder would accept.
 bool isValidCellType(const CellType& type);
 

@@ -14,6 +14,8 @@ namespace grid {
 BOOL formatCell(HWND window, SS_COORD column, SS_COORD row, const CellFormat& patch);
 BOOL formatBlock(HWND window, SS_COORD column, SS_COORD row, SS_COORD column2, SS_COORD row2,
                  const CellFormat& patch);
+// formatCell with a patch holding only the type, without building the patch.
+BOOL typeCell(HWND window, SS_COORD column, SS_COORD row, const CellType& type);
 // What the cell finally shows; nothing for an unknown handle or a cell outside.
 std::optional<ResolvedFormat> resolvedFormatOf(HWND window, SS_COORD column, SS_COORD row);
 

@@ -149,6 +149,9 @@ class Sheet {
     // Gives every cell of the block the settings that `patch` holds (see the
     // layering above). Refused for a block outside the sheet or an empty patch.
     bool applyFormat(const Block& block, const CellFormat& patch);
+    // applyFormat for one cell and a patch holding only `type`, without
+    // building the patch. Refused outside the sheet.
+    bool applyType(int column, int row, const CellType& type);
     ResolvedFormat resolvedFormat(int column, int row) const;
     // The type that resolvedFormat would give, without resolving the other
     // settings; valid until the sheet's formats next change.
@@ -248,6 +251,8 @@ class Sheet {
     void applyToColumn(int column, const CellFormat& patch);
     void applyToRow(int row, const CellFormat& patch);
     void overlayCell(int column, int row, const CellFormat& patch);
+    // Gives the cell found at (column, row) (`kept`, null for none) its own format.
+    void setOwnFormat(int column, int row, const Cell* kept, std::uint32_t format);
 
     int count(Axis axis) const { return axis == Axis::Columns ? columns_ : rows_; }
     std::map<int, Line>& lines(Axis axis) {

@@ -137,15 +137,26 @@ bool Sheet::setRowFormat(int row, const CellFormat& format) {
     return true;
 }
 
-void Sheet::overlayCell(int column, int row, const CellFormat& patch) {
+void Sheet::setOwnFormat(int column, int row, const Cell* kept, std::uint32_t format) {
     // Giving a cell the settings it already has (a type set again at every
-    // evaluation) changes nothing and needs no new format.
-    if (const Cell* kept = findCell(column, row); kept && formats_.get(kept->format).holds(patch))
+    // evaluation) changes nothing and needs no new cell.
+    if (kept && kept->format == format)
         return;
-    Cell* cell = cellForWriting(column, row);
-    CellFormat format = formats_.get(cell->format);
-    format.overlay(patch);
-    cell->format = formats_.intern(format);
+    cellForWriting(column, row)->format = format;
+}
+
+void Sheet::overlayCell(int column, int row, const CellFormat& patch) {
+    const Cell* kept = findCell(column, row);
+    setOwnFormat(column, row, kept, formats_.overlaid(kept ? kept->format : 0, patch));
+}
+
+bool Sheet::applyType(int column, int row, const CellType& type) {
+    if (!contains(column, row))
+        return false;
+    const Cell* kept = findCell(column, row);
+    setOwnFormat(column, row, kept, formats_.withType(kept ? kept->format : 0, type));
+    changed_ = true;
+    return true;
 }
 
 void Sheet::eraseFromCells(const Block& block, const CellFormat& mask) {

@@ -216,6 +216,62 @@ TEST_F(SSInterfaceTest, BuildersRefuseBadParametersAndKeepTheRecord) {
     EXPECT_EQ(type.text, L"kept");
 }
 
+TEST_F(SSInterfaceTest, BuildersFillAUsedRecordAsAFreshOne) {
+    struct Case {
+        const char* name;
+        std::function<SS_CELLTYPE*(HWND, SS_CELLTYPE*)> build;
+        CellType expected;
+    };
+    CellType text;
+    text.kind = CellKind::Text;
+    text.style = kStyleWordWrap;
+    text.maxLength = 200;
+    CellType number;
+    number.kind = CellKind::Number;
+    number.decimals = 7;
+    number.minimum = -5;
+    number.maximum = 5;
+    CellType checkBox;
+    checkBox.kind = CellKind::CheckBox;
+    checkBox.text = L"caption";
+    checkBox.pictureOn = L"#2";
+    CellType button;
+    button.kind = CellKind::Button;
+    button.text = L"...";
+    const Case cases[] = {
+        {"general", [](HWND w, SS_CELLTYPE* t) { return SSSetTypeGeneral(w, t); }, CellType{}},
+        {"text", [](HWND w, SS_CELLTYPE* t) { return SSSetTypeEdit(w, t, kStyleWordWrap, 200); },
+         text},
+        {"number", [](HWND w, SS_CELLTYPE* t) { return SSSetTypeNumber(w, t, 7, -5, 5, 0); },
+         number},
+        {"check box",
+         [](HWND w, SS_CELLTYPE* t) { return SSSetTypeCheckBox(w, t, 0, L"caption", L"", L"#2"); },
+         checkBox},
+        {"button", [](HWND w, SS_CELLTYPE* t) { return SSSetTypeButton(w, t, 0, L"..."); }, button},
+    };
+    // A record that held another type, every field away from its default.
+    CellType used;
+    used.kind = CellKind::Picture;
+    used.style = kStyleStretch;
+    used.maxLength = 3;
+    used.decimals = 4;
+    used.minimum = -1;
+    used.maximum = 1;
+    used.thousandsSeparator = true;
+    used.text = L"old text long enough to leave the record's own buffer";
+    used.pictureOff = L"#7";
+    used.pictureOn = L"#8";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SS_CELLTYPE fresh;
+        ASSERT_EQ(c.build(window, &fresh), &fresh);
+        EXPECT_EQ(fresh, c.expected);
+        SS_CELLTYPE reused = used;
+        ASSERT_EQ(c.build(window, &reused), &reused);
+        EXPECT_EQ(reused, c.expected);
+    }
+}
+
 TEST_F(SSInterfaceTest, DoublesAreReadAndWritten) {
     SS_CELLTYPE type;
     SSSetTypeNumber(window, &type, 2, -100, 100, 0);
