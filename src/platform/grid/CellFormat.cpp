@@ -51,12 +51,6 @@ class HashMixer {
         if (!text.empty())
             add(static_cast<std::uint64_t>(std::hash<std::wstring_view>{}(text)));
     }
-    template <typename T, typename AddFields>
-    void addOptional(const std::optional<T>& value, AddFields addFields) {
-        add(static_cast<std::uint64_t>(value.has_value()));
-        if (value)
-            addFields(*value);
-    }
     size_t result() const { return static_cast<size_t>(seed_ ^ (seed_ >> 32)); }
 
   private:
@@ -112,51 +106,61 @@ CellFormat CellFormat::restrictedTo(const CellFormat& mask) const {
 size_t CellFormatHash::operator()(const CellFormat& format) const noexcept {
     using U = std::uint64_t;
     HashMixer mix;
-    mix.addOptional(format.type, [&](const CellType& t) {
-        mix.add(static_cast<U>(t.kind) | static_cast<U>(t.style) << 8 |
-                static_cast<U>(t.thousandsSeparator) << 40);
-        mix.add(static_cast<U>(static_cast<std::uint32_t>(t.maxLength)) |
-                static_cast<U>(static_cast<std::uint32_t>(t.decimals)) << 32);
-        mix.add(t.minimum);
-        mix.add(t.maximum);
-        mix.add(t.text);
-        mix.add(t.pictureOff);
-        mix.add(t.pictureOn);
-    });
-    mix.addOptional(format.font, [&](const CellFont& f) {
-        mix.add(f.face);
-        mix.add(static_cast<U>(static_cast<std::uint32_t>(f.height)) |
-                static_cast<U>(static_cast<std::uint32_t>(f.weight)) << 32);
-    });
-    mix.addOptional(format.alignment, [&](const Alignment& a) {
-        mix.add(static_cast<U>(a.horizontal) | static_cast<U>(a.vertical) << 8);
-    });
-    mix.addOptional(format.locked, [&](bool locked) { mix.add(static_cast<U>(locked)); });
-    mix.addOptional(format.background, [&](Color c) { mix.add(static_cast<U>(c)); });
-    mix.addOptional(format.foreground, [&](Color c) { mix.add(static_cast<U>(c)); });
+    // One word tells which settings are present, then the present ones follow,
+    // the small ones packed together.
+    U present = static_cast<U>(format.type.has_value()) |
+                static_cast<U>(format.font.has_value()) << 1 |
+                static_cast<U>(format.alignment.has_value()) << 2 |
+                static_cast<U>(format.locked.has_value()) << 3 |
+                static_cast<U>(format.background.has_value()) << 4 |
+                static_cast<U>(format.foreground.has_value()) << 5;
+    for (size_t i = 0; i < format.borders.size(); ++i)
+        present |= static_cast<U>(format.borders[i].has_value()) << (6 + i);
+    mix.add(present);
+    if (const auto& t = format.type) {
+        mix.add(static_cast<U>(t->kind) | static_cast<U>(t->style) << 8 |
+                static_cast<U>(t->thousandsSeparator) << 40);
+        mix.add(static_cast<U>(static_cast<std::uint32_t>(t->maxLength)) |
+                static_cast<U>(static_cast<std::uint32_t>(t->decimals)) << 32);
+        mix.add(t->minimum);
+        mix.add(t->maximum);
+        mix.add(t->text);
+        mix.add(t->pictureOff);
+        mix.add(t->pictureOn);
+    }
+    if (const auto& f = format.font) {
+        mix.add(f->face);
+        mix.add(static_cast<U>(static_cast<std::uint32_t>(f->height)) |
+                static_cast<U>(static_cast<std::uint32_t>(f->weight)) << 32);
+    }
+    const Alignment alignment = format.alignment.value_or(Alignment{});
+    mix.add(static_cast<U>(alignment.horizontal) | static_cast<U>(alignment.vertical) << 8 |
+            static_cast<U>(format.locked.value_or(false)) << 16);
+    mix.add(static_cast<U>(format.background.value_or(0)) |
+            static_cast<U>(format.foreground.value_or(0)) << 32);
     for (const auto& border : format.borders) {
-        mix.addOptional(border, [&](const BorderLine& b) {
-            mix.add(static_cast<U>(b.style) | static_cast<U>(b.color) << 8);
-        });
+        if (border)
+            mix.add(static_cast<U>(border->style) | static_cast<U>(border->color) << 8);
     }
     return mix.result();
 }
 
 FormatTable::FormatTable() {
     formats_.emplace_back();
-    ids_.emplace(CellFormat{}, 0);
+    ids_.emplace(CellFormatHash{}(formats_.front()), 0);
 }
 
 std::uint32_t FormatTable::intern(const CellFormat& format) {
-    const auto found = ids_.find(format);
-    if (found != ids_.end())
-        return found->second;
+    const size_t hash = CellFormatHash{}(format);
+    for (auto [kept, end] = ids_.equal_range(hash); kept != end; ++kept) {
+        if (formats_[kept->second] == format)
+            return kept->second;
+    }
     const auto id = static_cast<std::uint32_t>(formats_.size());
     formats_.push_back(format);
-    ids_.emplace(format, id);
+    ids_.emplace(hash, id);
     return id;
 }
-
 std::uint32_t FormatTable::overlaid(std::uint32_t base, const CellFormat& patch) {
     assert(base < formats_.size());
     if (patch.holdsOnlyType())

@@ -116,7 +116,8 @@ class FormatTable {
     static constexpr size_t kTypeAnswers = 16;
 
     std::vector<CellFormat> formats_;
-    std::unordered_map<CellFormat, std::uint32_t, CellFormatHash> ids_;
+    // The numbers of the stored formats by their hash (CellFormatHash).
+    std::unordered_multimap<size_t, std::uint32_t> ids_;
     std::vector<TypeAnswer> typeAnswers_;  // at most kTypeAnswers
     size_t oldestTypeAnswer_ = 0;          // the one to replace when full
 };

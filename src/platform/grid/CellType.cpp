@@ -14,23 +14,23 @@ bool onlyBits(std::uint32_t style, std::uint32_t allowed) {
     return (style & ~allowed) == 0;
 }
 
-// A type record with every field at its default, made once.
-const CellType& plainType() {
-    static const CellType plain;
-    return plain;
-}
+// The defaults of the fields a kind's builder may leave alone: those of a
+// new CellType record (the builders' tests hold the two together).
+constexpr int kPlainMaxLength = kMaxTextLength;
+constexpr int kPlainDecimals = 0;
+constexpr double kPlainMinimum = -kNumberRangeLimit;
+constexpr double kPlainMaximum = kNumberRangeLimit;
 
 // Sets every field of `type` to the default of a type of this kind and style,
 // keeping the storage of its texts.
 void resetTo(CellType& type, CellKind kind, std::uint32_t style) {
-    const CellType& plain = plainType();
     type.kind = kind;
     type.style = style;
-    type.maxLength = plain.maxLength;
-    type.decimals = plain.decimals;
-    type.minimum = plain.minimum;
-    type.maximum = plain.maximum;
-    type.thousandsSeparator = plain.thousandsSeparator;
+    type.maxLength = kPlainMaxLength;
+    type.decimals = kPlainDecimals;
+    type.minimum = kPlainMinimum;
+    type.maximum = kPlainMaximum;
+    type.thousandsSeparator = false;
     type.text.clear();
     type.pictureOff.clear();
     type.pictureOn.clear();
@@ -168,11 +168,9 @@ std::optional<CellType> makePictureType(std::uint32_t style, std::wstring_view p
 
 bool isValidCellType(const CellType& type) {
     // Every field a kind's builder does not set keeps its default.
-    const CellType& plain = plainType();
-    const bool plainLength = type.maxLength == plain.maxLength;
-    const bool plainNumber = type.decimals == plain.decimals && type.minimum == plain.minimum &&
-                             type.maximum == plain.maximum &&
-                             type.thousandsSeparator == plain.thousandsSeparator;
+    const bool plainLength = type.maxLength == kPlainMaxLength;
+    const bool plainNumber = type.decimals == kPlainDecimals && type.minimum == kPlainMinimum &&
+                             type.maximum == kPlainMaximum && !type.thousandsSeparator;
     const bool noPictures = type.pictureOff.empty() && type.pictureOn.empty();
     const bool noTexts = type.text.empty() && noPictures;
     switch (type.kind) {
