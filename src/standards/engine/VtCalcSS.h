@@ -29,6 +29,7 @@
 #pragma once
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/core/ErrorStatus.h"
@@ -151,6 +152,13 @@ class VtCalcSS : public Tvx_Spread {
     };
     bool variablePlacesUnchanged() const;
     std::optional<std::vector<VariablePlace>> referencePlaces_;
+    // Each expression as references_ replaced it. The replacer, and so every
+    // result, stays the same while the variables keep their names and cells,
+    // and a window computes the same equations at every evaluation; the
+    // results are dropped when the replacer is built again, and all at once
+    // when there are too many.
+    static constexpr size_t kMaxReplacedExpressions = 4096;
+    std::unordered_map<std::wstring, std::wstring> replacedExpressions_;
     // The texts of the equation calcCell computes, kept from one equation to
     // the next so that their room is reused rather than allocated again.
     struct EquationTexts {

@@ -81,6 +81,7 @@ void VtCalcSS::buildReferences() {
         Tvx_StringArray references;
         collectReferences(names, references, variableIndex_);
         references_ = WordReplacer(names, references, false);
+        replacedExpressions_.clear();
         std::vector<VariablePlace> places;
         places.reserve(static_cast<size_t>(varCells_.length()));
         for (int i = 0; i < varCells_.length(); ++i)
@@ -93,7 +94,15 @@ void VtCalcSS::buildReferences() {
 ErrorStatus VtCalcSS::replaceVariables(Tvx_String& expression) {
     if (referencesValid_) {
         gCalcCellReplaceVariables.start();
-        references_.replace(expression);
+        if (replacedExpressions_.size() >= kMaxReplacedExpressions)
+            replacedExpressions_.clear();
+        const auto [kept, added] = replacedExpressions_.try_emplace(expression.str());
+        if (added) {
+            references_.replace(expression);
+            kept->second = expression.str();
+        } else {
+            expression.str().assign(kept->second);
+        }
         gCalcCellReplaceVariables.end();
         return eOk;
     }
