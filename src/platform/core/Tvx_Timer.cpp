@@ -14,11 +14,6 @@ namespace {
 
 using Nanoseconds = std::chrono::nanoseconds;
 
-std::function<Tvx_Timer::Duration()>& replacedClock() {
-    static std::function<Tvx_Timer::Duration()> clock;
-    return clock;
-}
-
 std::int64_t steadyNanoseconds() {
     return std::chrono::duration_cast<Nanoseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
@@ -34,9 +29,9 @@ std::int64_t steadyNanoseconds() {
 // for the rate to be exact to a few millionths, the rate is kept.
 class TickCounter {
   public:
-    static TickCounter& instance() {
-        static TickCounter counter;
-        return counter;
+    TickCounter() : available_(systemKeepsTimeByCounter()) {
+        if (available_)
+            readBoth(firstTicks_, firstNs_);
     }
 
     bool available() const { return available_; }
@@ -57,11 +52,6 @@ class TickCounter {
 
   private:
     static constexpr std::int64_t kSettledAfterNs = 10'000'000;
-
-    TickCounter() : available_(systemKeepsTimeByCounter()) {
-        if (available_)
-            readBoth(firstTicks_, firstNs_);
-    }
 
     // Both clocks at one moment: the counter is read on both sides of the
     // steady clock, again while something (the process being paused) came in
@@ -113,41 +103,48 @@ class TickCounter {
     double nsPerTick_ = 1.0;
 };
 
-// What a timer reads at start and end: nanoseconds of the replaced or the
-// steady clock, or ticks of the counter.
-bool readsCounter() {
-    return !replacedClock() && TickCounter::instance().available();
-}
+// The clock of all timers: what a timer reads at start and end is
+// nanoseconds of the replaced or the steady clock, or ticks of the counter.
+struct TimerClock {
+    std::function<Tvx_Timer::Duration()> replaced;
+    TickCounter counter;
 
-std::int64_t readClock() {
-    if (replacedClock())
-        return replacedClock()().count();
-    if (TickCounter::instance().available())
-        return static_cast<std::int64_t>(TickCounter::instance().ticks());
-    return steadyNanoseconds();
-}
+    std::int64_t read() const {
+        if (replaced)
+            return replaced().count();
+        if (counter.available())
+            return static_cast<std::int64_t>(counter.ticks());
+        return steadyNanoseconds();
+    }
 
-Tvx_Timer::Duration runTime(std::int64_t startedAt, std::int64_t endedAt) {
-    if (readsCounter())
-        return TickCounter::instance().toDuration(static_cast<std::uint64_t>(endedAt - startedAt));
-    return Nanoseconds(endedAt - startedAt);
+    Tvx_Timer::Duration runTime(std::int64_t startedAt, std::int64_t endedAt) {
+        if (!replaced && counter.available())
+            return counter.toDuration(static_cast<std::uint64_t>(endedAt - startedAt));
+        return Nanoseconds(endedAt - startedAt);
+    }
+};
+
+TimerClock& timerClock() {
+    static TimerClock clock;
+    return clock;
 }
 
 }  // namespace
 
 void setTimerClock(std::function<Tvx_Timer::Duration()> clock) {
-    replacedClock() = std::move(clock);
+    timerClock().replaced = std::move(clock);
 }
 
 void Tvx_Timer::start() {
-    startedAt_ = readClock();
+    startedAt_ = timerClock().read();
     running_ = true;
 }
 
 void Tvx_Timer::end() {
     if (!running_)
         return;
-    total_ += runTime(startedAt_, readClock());
+    TimerClock& clock = timerClock();
+    total_ += clock.runTime(startedAt_, clock.read());
     ++runs_;
     running_ = false;
 }
