@@ -7,7 +7,7 @@
 
 namespace {
 
-std::optional<FileStamp> stampOf(const std::filesystem::path& path, PathKind kind) {
+std::optional<FileStamp> stampOf(const std::string& path, PathKind kind) {
     const PathStatus status = pathStatus(path);
     if (status.kind != kind)
         return std::nullopt;
@@ -17,10 +17,18 @@ std::optional<FileStamp> stampOf(const std::filesystem::path& path, PathKind kin
 }  // namespace
 
 std::optional<FileStamp> fileStampOf(const std::filesystem::path& path) {
-    return stampOf(path, PathKind::File);
+    return stampOf(path.native(), PathKind::File);
 }
 
 std::optional<FileStamp> folderStampOf(const std::filesystem::path& path) {
+    return stampOf(path.native(), PathKind::Folder);
+}
+
+std::optional<FileStamp> fileStampOf(const std::string& path) {
+    return stampOf(path, PathKind::File);
+}
+
+std::optional<FileStamp> folderStampOf(const std::string& path) {
     return stampOf(path, PathKind::Folder);
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 struct FileStamp {
     std::uint64_t device = 0;
@@ -24,6 +25,10 @@ std::optional<FileStamp> fileStampOf(const std::filesystem::path& path);
 // The same for a folder (its time changes when entries are added, removed or
 // renamed); nothing when the path names no folder.
 std::optional<FileStamp> folderStampOf(const std::filesystem::path& path);
+// The same for a path given as its text (what path.native() holds), so that a
+// caller holding only the text builds no path object.
+std::optional<FileStamp> fileStampOf(const std::string& path);
+std::optional<FileStamp> folderStampOf(const std::string& path);
 
 // Whether a stamp will change with the file's next edit. File systems keep
 // modification times in coarse ticks, so a file written again within the tick

@@ -48,7 +48,7 @@ struct Search {
         if (libDir != currentLibDir)
             return false;
         for (const auto& [folder, stamp] : folders) {
-            if (folderStampOf(mapPath(folder)) != stamp)
+            if (folderStampOf(mapPathText(folder)) != stamp)
                 return false;
         }
         return true;
@@ -69,7 +69,7 @@ Search searchDataFile(const Tvx_String& argument, const Tvx_String& libDir) {
     search.libDir = libDir;
     const auto exists = [&](const Tvx_String& candidate) {
         Tvx_String folder = folderOf(candidate);
-        std::optional<FileStamp> stamp = folderStampOf(mapPath(folder));
+        std::optional<FileStamp> stamp = folderStampOf(mapPathText(folder));
         search.folders.emplace_back(std::move(folder), stamp);
         return ObjectExportFileExists(candidate);
     };

@@ -10,6 +10,6 @@ SectionLibraryState currentSectionLibraryState() {
     SectionLibraryState state;
     state.revision = gSectionTables.revision();
     state.profFolder = gSettings.libDir() + Tvx_String(L"prof");
-    state.profFolderStamp = folderStampOf(mapPath(state.profFolder));
+    state.profFolderStamp = folderStampOf(mapPathText(state.profFolder));
     return state;
 }
