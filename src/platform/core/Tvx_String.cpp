@@ -53,6 +53,31 @@ size_t findIgnoringCaseFrom(std::wstring_view haystack, size_t from, std::wstrin
     return std::wstring_view::npos;
 }
 
+// findIgnoringCaseFrom for a needle starting with an ASCII character, whose
+// only forms are its lower and upper case: the next of each is found with
+// the library's vectorised character search rather than character by
+// character.
+size_t findAsciiFirstIgnoringCaseFrom(std::wstring_view haystack, size_t from,
+                                      std::wstring_view needle) {
+    const wchar_t lower = foldCase(needle.front());
+    const wchar_t upper = upperCase(needle.front());
+    const std::wstring_view rest = needle.substr(1);
+    const size_t last = haystack.size() - needle.size();
+    size_t nextLower = haystack.find(lower, from);
+    size_t nextUpper = lower == upper ? std::wstring_view::npos : haystack.find(upper, from);
+    for (;;) {
+        const size_t at = std::min(nextLower, nextUpper);
+        if (at == std::wstring_view::npos || at > last)
+            return std::wstring_view::npos;
+        if (sameChars(haystack.substr(at + 1, rest.size()), rest, false))
+            return at;
+        if (at == nextLower)
+            nextLower = haystack.find(lower, at + 1);
+        else
+            nextUpper = haystack.find(upper, at + 1);
+    }
+}
+
 template <typename Convert>
 Tvx_String convertEach(const std::wstring& text, Convert convert) {
     std::wstring out(text.size(), L'\0');
@@ -198,9 +223,7 @@ bool Tvx_String::findFirstFrom(int start, const Tvx_String& text, bool flag, int
     // matches only its own two forms.
     const wchar_t first = needle.front();
     const size_t found =
-        first < 0x80 ? findIgnoringCaseFrom(haystack, from, needle,
-                                            [lower = foldCase(first), upper = upperCase(first)](
-                                                wchar_t c) { return c == lower || c == upper; })
+        first < 0x80 ? findAsciiFirstIgnoringCaseFrom(haystack, from, needle)
                      : findIgnoringCaseFrom(haystack, from, needle,
                                             [first](wchar_t c) { return sameLetter(c, first); });
     if (found == std::wstring_view::npos)
