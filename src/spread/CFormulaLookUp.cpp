@@ -181,7 +181,7 @@ void CFormula::readResult(int column, int row) {
         result.Type = SS_TYPE_STRING;
         if (read) {
             GlobalHandle block = kNullGlobalHandle;
-            if (!setGlobalStr(block, text)) {
+            if (!setGlobalStr(block, text.str())) {
                 // Without the text there is no value to give: a failure, not
                 // an empty text that looks like a result.
                 acutPrintf(L"Reallocate failed\n");

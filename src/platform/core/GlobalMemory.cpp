@@ -3,6 +3,7 @@
 
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 namespace {
 
@@ -19,19 +20,19 @@ BlockTable& table() {
 
 }  // namespace
 
-bool setGlobalStr(GlobalHandle& handle, const Tvx_String& text) {
+bool setGlobalStr(GlobalHandle& handle, std::wstring_view text) {
     BlockTable& t = table();
     if (handle != kNullGlobalHandle) {
         const auto block = t.blocks.find(handle);
         if (block == t.blocks.end())
             return false;
-        block->second = text.str();
+        block->second.assign(text);
         return true;
     }
     if (t.allocsBeforeFault > 0 && --t.allocsBeforeFault == 0)
         return false;
     handle = ++t.lastHandle;
-    t.blocks.emplace(handle, text.str());
+    t.blocks.emplace(handle, text);
     return true;
 }
 
@@ -39,10 +40,22 @@ bool getGlobalStr(GlobalHandle handle, Tvx_String& text) {
     const auto& blocks = table().blocks;
     const auto block = blocks.find(handle);
     if (block == blocks.end()) {
-        text = Tvx_String();
+        text.clear();
         return false;
     }
-    text = Tvx_String(block->second);
+    text.str().assign(block->second);
+    return true;
+}
+
+bool takeGlobalStr(GlobalHandle handle, std::wstring& text) {
+    auto& blocks = table().blocks;
+    const auto block = blocks.find(handle);
+    if (block == blocks.end()) {
+        text.clear();
+        return false;
+    }
+    text = std::move(block->second);
+    blocks.erase(block);
     return true;
 }
 

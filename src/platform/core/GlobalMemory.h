@@ -8,6 +8,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "platform/core/Tvx_String.h"
 
@@ -18,7 +20,7 @@ constexpr GlobalHandle kNullGlobalHandle = 0;
 // to it; with a live handle its text is replaced. False when handle is neither
 // null nor live, or when no block can be had (see failNthGlobalAlloc); handle
 // is then unchanged.
-bool setGlobalStr(GlobalHandle& handle, const Tvx_String& text);
+bool setGlobalStr(GlobalHandle& handle, std::wstring_view text);
 
 // Sets text to the block's text. False, with text empty, for a null or unknown
 // handle.
@@ -26,6 +28,10 @@ bool getGlobalStr(GlobalHandle handle, Tvx_String& text);
 
 // Frees the block. False for a null or unknown handle.
 bool freeGlobalHandle(GlobalHandle handle);
+
+// getGlobalStr and freeGlobalHandle in one: the block's text is moved into
+// text, without a copy. False, with text empty, for a null or unknown handle.
+bool takeGlobalStr(GlobalHandle handle, std::wstring& text);
 
 // Number of blocks not yet freed (for tests that prove nothing leaks).
 int liveGlobalHandleCount();

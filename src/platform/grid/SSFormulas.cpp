@@ -1,6 +1,7 @@
 // The grid library's formula and custom function functions.
 #include "platform/grid/SSFormulas.h"
 
+#include <array>
 #include <vector>
 
 #include "platform/grid/GridAddress.h"
@@ -11,8 +12,8 @@ using grid::GridControl;
 namespace {
 
 // An argument record of the engine as the library's record; a text goes into
-// a new handle, listed in handles so that it is freed after the call.
-SS_VALUE toLibraryRecord(const formula::ValueRecord& record, std::vector<GlobalHandle>& handles) {
+// a new handle (freeLibraryRecord frees it after the call).
+SS_VALUE toLibraryRecord(const formula::ValueRecord& record) {
     SS_VALUE value;
     value.Status = record.status;
     value.Type = record.type;
@@ -24,14 +25,17 @@ SS_VALUE toLibraryRecord(const formula::ValueRecord& record, std::vector<GlobalH
     value.Row2 = record.lastRow;
     if (record.status == formula::kValuePresent && record.type == formula::kText) {
         GlobalHandle handle = kNullGlobalHandle;
-        if (setGlobalStr(handle, Tvx_String(record.text))) {
+        if (setGlobalStr(handle, record.text))
             value.Text = handle;
-            handles.push_back(handle);
-        } else {
+        else
             value.Status = SS_VALUE_FAILED;
-        }
     }
     return value;
+}
+
+void freeLibraryRecord(const SS_VALUE& value) {
+    if (value.Text != kNullGlobalHandle)
+        freeGlobalHandle(value.Text);
 }
 
 // The library's result record as the engine's; a text handle is read and freed.
@@ -46,11 +50,8 @@ formula::ValueRecord toEngineRecord(const SS_VALUE& value) {
     record.lastColumn = value.Column2;
     record.lastRow = value.Row2;
     if (value.Type == SS_TYPE_STRING && value.Text != kNullGlobalHandle) {
-        Tvx_String text;
-        if (!getGlobalStr(value.Text, text) && value.Status == SS_VALUE_PRESENT)
+        if (!takeGlobalStr(value.Text, record.text) && value.Status == SS_VALUE_PRESENT)
             record.status = formula::kValueFailed;
-        record.text = text.str();
-        freeGlobalHandle(value.Text);
     }
     return record;
 }
@@ -59,15 +60,21 @@ formula::ValueRecord toEngineRecord(const SS_VALUE& value) {
 formula::CustomFunctionCallback adapt(SS_CUSTFUNC callback) {
     return
         [callback](formula::ValueRecord& result, std::span<const formula::ValueRecord> arguments) {
-            std::vector<GlobalHandle> handles;
-            std::vector<SS_VALUE> values;
-            values.reserve(arguments.size());
-            for (const formula::ValueRecord& argument : arguments)
-                values.push_back(toLibraryRecord(argument, handles));
+            // The records of a usual call live on the stack.
+            constexpr std::size_t kUsualArguments = 8;
+            std::array<SS_VALUE, kUsualArguments> usual;
+            std::vector<SS_VALUE> many;
+            SS_VALUE* values = usual.data();
+            if (arguments.size() > kUsualArguments) {
+                many.resize(arguments.size());
+                values = many.data();
+            }
+            for (std::size_t i = 0; i < arguments.size(); ++i)
+                values[i] = toLibraryRecord(arguments[i]);
             SS_VALUE answer;
-            const BOOL filled = callback(&answer, values.data(), static_cast<int>(values.size()));
-            for (GlobalHandle handle : handles)
-                freeGlobalHandle(handle);
+            const BOOL filled = callback(&answer, values, static_cast<int>(arguments.size()));
+            for (std::size_t i = 0; i < arguments.size(); ++i)
+                freeLibraryRecord(values[i]);
             result = toEngineRecord(answer);
             return filled != 0;
         };

@@ -55,7 +55,7 @@ bool writeFunctionResult(const FunctionResult& result, SS_VALUE& record) {
             if (result.text.isEmpty())
                 return true;
             GlobalHandle handle = kNullGlobalHandle;
-            if (!setGlobalStr(handle, result.text)) {
+            if (!setGlobalStr(handle, result.text.str())) {
                 clearResult(record);
                 return false;
             }

@@ -29,7 +29,15 @@ TEST_F(GlobalMemoryTest, TextTravelsThroughAHandle) {
     EXPECT_EQ(handle, same);
     EXPECT_TRUE(getGlobalStr(handle, text));
     EXPECT_EQ(text.str(), L"replaced");
-    EXPECT_TRUE(freeGlobalHandle(handle));
+
+    // Taking the text frees the block; a second take finds nothing.
+    std::wstring taken = L"stale";
+    EXPECT_TRUE(takeGlobalStr(handle, taken));
+    EXPECT_EQ(taken, L"replaced");
+    EXPECT_EQ(liveGlobalHandleCount(), liveAtStart);
+    EXPECT_FALSE(takeGlobalStr(handle, taken));
+    EXPECT_TRUE(taken.empty());
+    EXPECT_FALSE(freeGlobalHandle(handle));
 }
 
 TEST_F(GlobalMemoryTest, NullFreedAndUnknownHandlesFailQuietly) {

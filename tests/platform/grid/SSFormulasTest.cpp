@@ -129,7 +129,7 @@ BOOL joinArguments(SS_VALUE* result, const SS_VALUE* arguments, int count) {
     }
     result->Status = SS_VALUE_PRESENT;
     result->Type = SS_TYPE_STRING;
-    return setGlobalStr(result->Text, joined);
+    return setGlobalStr(result->Text, joined.str());
 }
 
 TEST_F(SSFormulasTest, CustomFunctionsExchangeLibraryRecords) {

@@ -15,7 +15,7 @@ SS_VALUE textRecord(const wchar_t* text, GlobalHandle& handle) {
     record.Status = SS_VALUE_PRESENT;
     record.Type = SS_TYPE_STRING;
     handle = kNullGlobalHandle;
-    setGlobalStr(handle, Tvx_String(text));
+    setGlobalStr(handle, text);
     record.Text = handle;
     return record;
 }

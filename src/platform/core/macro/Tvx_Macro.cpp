@@ -62,12 +62,21 @@ ErrorStatus openModule(Tvx_Macro& macro, const Tvx_String& moduleName, int index
     Tvx_Module* found = nullptr;
     if (macro.findModuleWrite(moduleName, found) != eOk)
         return eInvalidInput;
-    Tvx_StringArray group;
-    if (macro.getModNamesOfGroup(found->groupKey(), group) != eOk)
-        return eInvalidInput;
-    if (index < 0 || index >= group.length() || !group[index].equal(found->name, false)) {
-        return eInvalidInput;
+    // The module at `index` of the group's list, found without building the
+    // list (getModNamesOfGroup's order: the macro's module order).
+    const Tvx_String& group = found->groupKey();
+    if (group.isEmpty())
+        return eInvalidInput;  // a module without a name is in no group's list
+    int position = 0;
+    for (const Tvx_Module& member : macro.modules) {
+        if (!member.groupKey().equal(group, false))
+            continue;
+        if (position++ != index)
+            continue;
+        if (!member.name.equal(found->name, false))
+            return eInvalidInput;
+        module = found;
+        return eOk;
     }
-    module = found;
-    return eOk;
+    return eInvalidInput;
 }
