@@ -61,6 +61,12 @@ const Cell* Sheet::findCell(int column, int row) const {
     Cell* kept = nullptr;
     if (foundCells_.find(column, row, kept))
         return kept;
+    if (foundCells_.wantsRebuild()) {
+        // The index points at cells the sheet lets change through it.
+        foundCells_.rebuild(const_cast<std::map<CellKey, Cell>&>(cells_), columns_, rows_);
+        if (foundCells_.find(column, row, kept))
+            return kept;
+    }
     const auto found = cells_.find({row, column});
     Cell* cell = found == cells_.end() ? nullptr : const_cast<Cell*>(&found->second);
     foundCells_.remember(column, row, cell);
@@ -71,9 +77,7 @@ Cell* Sheet::cellForWriting(int column, int row) {
     Cell* kept = nullptr;
     if (foundCells_.find(column, row, kept) && kept)
         return kept;
-    const auto [found, added] = cells_.try_emplace({row, column});
-    if (added)
-        foundCells_.forget();
+    const auto found = cells_.try_emplace({row, column}).first;
     foundCells_.remember(column, row, &found->second);
     return &found->second;
 }
@@ -82,7 +86,7 @@ void Sheet::dropIfEmpty(int column, int row) {
     const auto found = cells_.find({row, column});
     if (found != cells_.end() && found->second.isEmpty()) {
         cells_.erase(found);
-        foundCells_.forget();
+        foundCells_.remember(column, row, nullptr);
     }
 }
 
@@ -168,15 +172,16 @@ bool Sheet::storeValue(int column, int row, CellValue value) {
     auto found = cells_.lower_bound(key);
     if (found == cells_.end() || found->first != key) {
         if (!value.isEmpty()) {
-            cells_.emplace_hint(found, key, Cell{})->second.value = std::move(value);
-            foundCells_.forget();
+            Cell& added = cells_.emplace_hint(found, key, Cell{})->second;
+            added.value = std::move(value);
+            foundCells_.remember(column, row, &added);
         }
     } else {
         found->second.value = std::move(value);
         found->second.formula.clear();
         if (found->second.isEmpty()) {
             cells_.erase(found);
-            foundCells_.forget();
+            foundCells_.remember(column, row, nullptr);
         }
     }
     changed_ = true;

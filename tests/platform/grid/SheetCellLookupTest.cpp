@@ -100,6 +100,19 @@ TEST(SheetCellLookupTest, EveryEditIsSeenByCellsReadBeforeIt) {
     }
 }
 
+TEST(SheetCellLookupTest, CellsBeyondTheSizeReadBeforeAreFound) {
+    Sheet sheet = filledSheet();
+    readAll(sheet);
+    sheet.setColumnCount(kSize + 2);
+    sheet.setRowCount(kSize + 2);
+    EXPECT_EQ(sheet.valueText(kSize + 1, kSize + 2), L"");
+    sheet.setValue(kSize + 1, kSize + 2, CellValue::text(L"far"));
+    sheet.setValue(kSize + 2, 1, CellValue::text(L"wide"));
+    EXPECT_EQ(sheet.valueText(kSize + 1, kSize + 2), L"far");
+    EXPECT_EQ(sheet.valueText(kSize + 2, 1), L"wide");
+    EXPECT_EQ(sheet.valueText(1, 1), L"c1r1");
+}
+
 TEST(SheetCellLookupTest, ACopyReadsItsOwnCells) {
     Sheet original = filledSheet();
     readAll(original);
