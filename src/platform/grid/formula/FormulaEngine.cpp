@@ -3,6 +3,7 @@
 #include "platform/grid/formula/FormulaEngine.h"
 
 #include <map>
+#include <memory_resource>
 #include <unordered_map>
 #include <vector>
 
@@ -97,9 +98,14 @@ class FormulaEngine::Impl final : public EvaluationContext {
     CustomFunctionRegistry customFunctions_;
     std::vector<FormulaCell> formulas_;
     std::vector<int> freeIds_;
-    std::unordered_map<CellKey, int> byAddress_;
-    std::map<CellKey, int> ordered_;  // column-major, for the formulas inside a range
-    DependencyIndex dependents_;
+    // The indexes' entries come from this pool: loading a sheet drops every
+    // formula and its evaluation sets the same ones again, so the entries
+    // freed are the ones taken next, without the general allocator.
+    std::pmr::unsynchronized_pool_resource indexMemory_;
+    std::pmr::unordered_map<CellKey, int> byAddress_{&indexMemory_};
+    // Column-major, for the formulas inside a range.
+    std::pmr::map<CellKey, int> ordered_{&indexMemory_};
+    DependencyIndex dependents_{&indexMemory_};
     RecalcOrder order_;
     std::vector<int> stale_;  // may hold ids that are no longer stale or live
     std::vector<int> pending_;
@@ -290,7 +296,7 @@ void FormulaEngine::Impl::clearFormulas() {
     freeIds_.clear();
     byAddress_.clear();
     ordered_.clear();
-    dependents_ = DependencyIndex();
+    dependents_.clear();
     stale_.clear();
     pending_.clear();
     fullOrder_.clear();

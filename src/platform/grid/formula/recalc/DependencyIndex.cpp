@@ -6,14 +6,23 @@
 namespace formula {
 namespace {
 
-template <typename T, typename Predicate>
-void eraseFirst(std::vector<T>& items, Predicate matches) {
+template <typename Items, typename Predicate>
+void eraseFirst(Items& items, Predicate matches) {
     const auto found = std::find_if(items.begin(), items.end(), matches);
     if (found != items.end())
         items.erase(found);
 }
 
 }  // namespace
+
+DependencyIndex::DependencyIndex(std::pmr::memory_resource* memory)
+    : singles_(memory), columns_(memory), wide_(memory) {}
+
+void DependencyIndex::clear() {
+    singles_.clear();
+    columns_.clear();
+    wide_.clear();
+}
 
 void DependencyIndex::add(int formulaId, const std::vector<Area>& references) {
     for (const Area& area : references) {

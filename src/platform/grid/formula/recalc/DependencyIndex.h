@@ -2,9 +2,13 @@
 //
 // A formula registers every area it refers to. Single cells are found through
 // a hash map; ranges through per-column buckets of row intervals, or, for ranges
-// wider than kWideRangeColumns, a list that every query scans.
+// wider than kWideRangeColumns, a list that every query scans. Its entries
+// come from the memory resource it is given, so that an engine that drops and
+// registers the same formulas again and again (a sheet loaded anew) reuses
+// its own memory.
 #pragma once
 
+#include <memory_resource>
 #include <unordered_map>
 #include <vector>
 
@@ -17,9 +21,15 @@ class DependencyIndex {
   public:
     static constexpr int kWideRangeColumns = 64;
 
+    explicit DependencyIndex(
+        std::pmr::memory_resource* memory = std::pmr::get_default_resource());
+
+
     void add(int formulaId, const std::vector<Area>& references);
     // Removes what add registered for the same id and references.
     void remove(int formulaId, const std::vector<Area>& references);
+    // Removes everything registered.
+    void clear();
 
     // Calls visit(formulaId) for every formula that refers to the cell; a
     // formula may be visited more than once when several of its areas contain it.
@@ -52,9 +62,9 @@ class DependencyIndex {
         int formulaId;
     };
 
-    std::unordered_map<CellKey, std::vector<int>> singles_;
-    std::unordered_map<int, std::vector<RowInterval>> columns_;
-    std::vector<WideRange> wide_;
+    std::pmr::unordered_map<CellKey, std::pmr::vector<int>> singles_;
+    std::pmr::unordered_map<int, std::pmr::vector<RowInterval>> columns_;
+    std::pmr::vector<WideRange> wide_;
 };
 
 }  // namespace formula
