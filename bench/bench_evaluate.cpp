@@ -4,39 +4,41 @@
 // every profiling timer in the time measured is reported as a counter
 // ("gCalcCells%" ...), so the cost can be read per step.
 //
-// Measured (Release with debug info, one core of the shared 2-core build
-// machine; CPU time per evaluation):
+// Measured (one core of the shared 2-core build machine; CPU time per
+// evaluation):
 //   before the caches:          1,419 us, about 700 evaluations per second
 //   after the caches:           760-810 us, about 1,250-1,300 per second
 //   after the second round:     605-645 us, about 1,600 per second
-//   after the third round:      331-340 us (idle machine), about 3,000 per
-//                               second, against 579 us for the code just
-//                               before it on the same machine; the run now
-//                               hands over one general variable, as a caller
-//                               does, so the whole-sheet replacement is in it
-// Valgrind counts instructions per evaluation (averaged over a four-second
-// run, --toggle-collect of StartDlgStandardsSS, the first cold evaluation
-// included): 8.4 million before the caches, 5.62 million before the second
-// round, 4.2-4.6 million after it, 2.23 million after the third round, with
-// about 17 file-status calls per evaluation instead of 80. The third round
-// read each declaration cell once and compared names without temporary
-// texts; remembered each path's file status for one evaluation; made the
-// core's text helpers work in place (case folding, search, numbers, UTF-8);
-// kept cell types that do not change, shared parsed formulas, kept the
-// formula engine and its custom functions across loads; probed look-up
-// tables by a hash made once per file version and kept data-file searches
-// and section answers while their folders are unchanged; and ruled words out
-// of the word replacement by length and first letter; sheets remember what
-// they found lately at a position (-12% of the time: the cell tree's walks
-// missed the processor's caches).
-// Timer shares now: gCalcMain 71% (the child call in it 13%, the equations'
-// formulas and values 19%, replacing variable names 5%), gSSSreplaceGenVars
-// 7%, gInitSSForInput 7%, gLoadFile 5%, gSetMacroValuelsToSS 5%,
-// gSSSGetFromMacro 3%, gSetToMacro 1%, gInitMapping 1%.
-// What is left, by sampling: memory allocation (about 15% of the time), the
-// word replacement (about 6%), cell look-ups (about 5%), the profiling
-// timers' clock reads (about 4%), the file-status calls of each evaluation
-// (about 4.5%).
+//   after the third round:      331-340 us, about 3,000 per second (the run
+//                               now hands over one general variable, as a
+//                               caller does)
+//   after the fourth round:     179-181 us with link-time optimisation (the
+//                               Release build's default), about 5,550 per
+//                               second; 190-205 us without it
+// Valgrind counts instructions per evaluation (a half-second run,
+// --toggle-collect of StartDlgStandardsSS, the first cold evaluation
+// included, without link-time optimisation): 8.4 million before the caches,
+// 4.2-4.6 million after the second round, 2.22 million after the third,
+// 1.67 million after the fourth. The fourth round wrote value texts into the
+// caller's text and kept the engine's working texts between equations;
+// replaced each expression's variable names once while the variables keep
+// their places; kept file statuses between evaluations while inotify reports
+// no change in the folders concerned (one status call per evaluation instead
+// of 17); read the profiling timers' clock from the time-stamp counter; set
+// cell types through a memo of the format table; called custom functions
+// without temporary containers; indexed each sheet's cells by position
+// (-10% of the time: the cell tree's walks missed the processor's caches);
+// gave the formula engine's indexes a memory pool of their own; and turned
+// on link-time optimisation (-4%).
+// Timer shares now: gCalcMain 73% (the child call in it 14%, the equations'
+// formulas and values 11%, their preparation 4%, replacing variable names
+// 2%), gLoadFile 7%, gSSSreplaceGenVars 6%, gInitSSForInput 5%,
+// gSetMacroValuelsToSS 4%, gSSSGetFromMacro 3%, gSetToMacro 2%, gInitMapping
+// 1%.
+// What is left, by sampling: memory allocation (about 14% of the time; with
+// glibc's thread cache raised, GLIBC_TUNABLES=glibc.malloc.tcache_count=1000,
+// about 8% less time), the profiling timers (about 4%), the word replacement
+// of general variables (about 3.5%).
 #include <benchmark/benchmark.h>
 
 #include <memory>
