@@ -57,13 +57,31 @@ bool Sheet::contains(const Block& block) const {
 
 // --- content ---------------------------------------------------------------
 
+CellStore& CellStore::operator=(const CellStore& other) {
+    if (this == &other)
+        return *this;
+    auto kept = begin();
+    for (auto given = other.begin(); given != other.end(); ++given) {
+        while (kept != end() && kept->first < given->first)
+            kept = erase(kept);
+        if (kept != end() && kept->first == given->first) {
+            kept->second = given->second;
+            ++kept;
+        } else {
+            emplace_hint(kept, *given);
+        }
+    }
+    erase(kept, end());
+    return *this;
+}
+
 const Cell* Sheet::findCell(int column, int row) const {
     Cell* kept = nullptr;
     if (foundCells_.find(column, row, kept))
         return kept;
     if (foundCells_.wantsRebuild()) {
         // The index points at cells the sheet lets change through it.
-        foundCells_.rebuild(const_cast<std::map<CellKey, Cell>&>(cells_), columns_, rows_);
+        foundCells_.rebuild(const_cast<CellStore&>(cells_), columns_, rows_);
         if (foundCells_.find(column, row, kept))
             return kept;
     }

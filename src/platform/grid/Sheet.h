@@ -59,6 +59,19 @@ struct CellKey {
     friend auto operator<=>(const CellKey&, const CellKey&) = default;
 };
 
+// The cells of a sheet by position (row by row). Assigning another store
+// assigns cell to cell where both hold a position, so that loading a sheet
+// over the same one again reuses the cells' nodes and the room of their texts.
+class CellStore : public std::map<CellKey, Cell> {
+  public:
+    CellStore() = default;
+    CellStore(const CellStore&) = default;
+    CellStore(CellStore&&) = default;
+    CellStore& operator=(CellStore&&) = default;
+    CellStore& operator=(const CellStore& other);
+    ~CellStore() = default;
+};
+
 // The settings of one whole column or row.
 struct Line {
     int size = -1;             // width or height in pixels; -1: the default
@@ -269,9 +282,8 @@ class Sheet {
 
     int columns_ = 0;
     int rows_ = 0;
-    std::map<CellKey, Cell> cells_;
-    // What was found lately at a position; adding or erasing cells forgets it
-    // (CellLookupMemo.h).
+    CellStore cells_;
+    // The cells by position (CellLookupMemo.h).
     mutable CellLookupMemo<Cell> foundCells_;
     std::map<int, Line> columnLines_;
     std::map<int, Line> rowLines_;

@@ -68,7 +68,7 @@ bool Sheet::shiftLines(Axis axis, int position, int delta) {
         });
     }
 
-    std::map<CellKey, Cell> shifted;
+    CellStore shifted;
     for (auto& [key, cell] : cells_) {
         CellKey moved = key;
         int& index = columns ? moved.column : moved.row;

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/grid/Sheet.h"
 
@@ -111,6 +114,48 @@ TEST(SheetCellLookupTest, CellsBeyondTheSizeReadBeforeAreFound) {
     EXPECT_EQ(sheet.valueText(kSize + 1, kSize + 2), L"far");
     EXPECT_EQ(sheet.valueText(kSize + 2, 1), L"wide");
     EXPECT_EQ(sheet.valueText(1, 1), L"c1r1");
+}
+
+// A sheet assigned over another takes the other's cells exactly, whatever
+// positions the two share (the assignment reuses the cells both hold).
+TEST(SheetCellLookupTest, AssigningASheetOverAnotherGivesItsCellsExactly) {
+    struct Filled {
+        int column;
+        int row;
+        const wchar_t* text;
+    };
+    using Layout = std::vector<Filled>;
+    const Layout none;
+    const Layout some = {{1, 1, L"a"}, {3, 1, L"b"}, {2, 3, L"c"}, {4, 4, L"d"}};
+    const Layout sameOtherTexts = {{1, 1, L"longer text a"}, {3, 1, L"B"}, {2, 3, L""},
+                                   {4, 4, L"d"}};
+    const Layout interleaved = {{2, 1, L"x"}, {3, 1, L"y"}, {1, 3, L"z"}, {4, 4, L"w"}};
+    const Layout before = {{1, 1, L"a"}};
+    const Layout after = {{4, 4, L"d"}, {1, 4, L"e"}};
+    const std::pair<Layout, Layout> cases[] = {
+        {none, some},   {some, none},        {some, sameOtherTexts}, {some, interleaved},
+        {some, before}, {before, some},      {some, after},          {interleaved, some},
+    };
+    const auto make = [](const Layout& layout) {
+        Sheet sheet;
+        sheet.setColumnCount(kSize);
+        sheet.setRowCount(kSize);
+        for (const Filled& cell : layout)
+            sheet.setValue(cell.column, cell.row, CellValue::text(cell.text));
+        return sheet;
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        Sheet target = make(cases[i].first);
+        readAll(target);
+        const Sheet source = make(cases[i].second);
+        target = source;
+        EXPECT_TRUE(target == source);
+        for (int column = 1; column <= kSize; ++column) {
+            for (int row = 1; row <= kSize; ++row)
+                EXPECT_EQ(target.valueText(column, row), source.valueText(column, row));
+        }
+    }
 }
 
 TEST(SheetCellLookupTest, ACopyReadsItsOwnCells) {
