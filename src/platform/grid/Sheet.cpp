@@ -207,12 +207,12 @@ bool Sheet::storeValue(int column, int row, CellValue value) {
     return true;
 }
 
-bool Sheet::setFormula(int column, int row, std::wstring formula, const CellValue& result) {
+bool Sheet::setFormula(int column, int row, std::wstring_view formula, const CellValue& result) {
     if (!contains(column, row))
         return false;
     Cell* cell = cellForWriting(column, row);
     cell->value = formula.empty() ? CellValue{} : result;
-    cell->formula = std::move(formula);
+    cell->formula.assign(formula);
     dropIfEmpty(column, row);
     changed_ = true;
     return true;

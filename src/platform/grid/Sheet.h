@@ -147,7 +147,7 @@ class Sheet {
     bool setValue(int column, int row, const CellValue& value);
     // A formula (its text, without "=") with its computed value; an empty
     // formula empties the cell's value and formula.
-    bool setFormula(int column, int row, std::wstring formula, const CellValue& result);
+    bool setFormula(int column, int row, std::wstring_view formula, const CellValue& result);
     // Replaces the computed value of a formula cell; refused for other cells.
     bool setFormulaResult(int column, int row, const CellValue& result);
     std::wstring formula(int column, int row) const;
