@@ -22,6 +22,10 @@ struct Memo {
     int openScopes = 0;
     std::uint64_t generation = 0;
     std::unordered_map<std::string, Known> paths;
+    // Whether paths are watched: from the second outermost scope on, so that
+    // a process that evaluates once does not pay for setting the watches.
+    bool scopedBefore = false;
+    bool watching = false;
     // Whether every path remembered is watched for changes, so that the memo
     // can outlive the scope.
     bool allWatched = true;
@@ -78,7 +82,7 @@ PathStatus ask(const std::string& path, bool followLink) {
 // it is first asked about, so that no change after the answer goes unnoticed.
 Known& knownOf(Memo& kept, const std::string& path) {
     const auto [known, added] = kept.paths.try_emplace(path);
-    if (added && kept.allWatched && !FolderWatch::instance().watchPath(path))
+    if (added && kept.allWatched && !(kept.watching && FolderWatch::instance().watchPath(path)))
         kept.allWatched = false;
     return known->second;
 }
@@ -128,6 +132,10 @@ PathStatus pathLinkStatus(const std::string& path) {
 FileStatusScope::FileStatusScope() {
     Memo& kept = memo();
     if (kept.openScopes++ > 0)
+        return;
+    kept.watching = kept.scopedBefore;
+    kept.scopedBefore = true;
+    if (!kept.watching)
         return;
     // Statuses kept from the last scope hold while nothing watched changed
     // and relative paths still start in the same working folder.

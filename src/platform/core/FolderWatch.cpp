@@ -90,37 +90,62 @@ void FolderWatch::close() {
         ::close(descriptor_);
     descriptor_ = -1;
     watched_.clear();
+    foldersOf_.clear();
 }
 
-FolderWatch::Watched FolderWatch::watchFolder(const std::string& folder, Depth depth) {
+FolderWatch::Watched FolderWatch::watchFolder(const std::string& folder, Depth depth,
+                                              int& watch) {
     const std::uint32_t mask = (depth == Depth::Contents ? kContentsMask : kEntriesMask);
-    if (::inotify_add_watch(descriptor_, folder.c_str(), mask | IN_ONLYDIR | IN_MASK_ADD) >= 0)
+    watch = ::inotify_add_watch(descriptor_, folder.c_str(), mask | IN_ONLYDIR | IN_MASK_ADD);
+    if (watch >= 0)
         return Watched::Yes;
     // Not there, or not a folder: the folder above is watched for its
     // entries, which is where it would appear.
     return errno == ENOENT || errno == ENOTDIR ? Watched::Missing : Watched::Refused;
 }
 
+void FolderWatch::enter(const std::string& folder, Depth depth, int watch) {
+    const auto [kept, added] = watched_.try_emplace(folder, depth);
+    if (depth == Depth::Contents)
+        kept->second = Depth::Contents;
+    if (added)
+        foldersOf_[watch].push_back(folder);
+}
+
 bool FolderWatch::watchPath(const std::string& path) {
-    if (descriptor_ < 0 || path.empty())
+    if (descriptor_ < 0 || path.empty() || !watchFoldersAbove(path))
         return false;
     // The path itself, when it is a folder: its entries make its stamp.
     const auto known = watched_.find(path);
-    if (known == watched_.end() || known->second != Depth::Contents) {
-        if (watchFolder(path, Depth::Contents) == Watched::Refused)
+    if (known != watched_.end() && known->second == Depth::Contents)
+        return true;
+    int watch = -1;
+    switch (watchFolder(path, Depth::Contents, watch)) {
+        case Watched::Refused:
             return false;
+        case Watched::Missing:
+            return true;
+        case Watched::Yes:
+            enter(path, Depth::Contents, watch);
+            return true;
     }
-    return watchFoldersAbove(path);
+    return false;
 }
 
 bool FolderWatch::watchFoldersAbove(const std::string& path) {
-    std::vector<std::pair<std::string, Depth>> added;
+    struct Added {
+        std::string folder;
+        Depth depth;
+        int watch;
+    };
+    std::vector<Added> added;
     Depth depth = Depth::Contents;
     for (std::string folder = folderOf(path); !folder.empty(); folder = folderOf(folder)) {
         const auto known = watched_.find(folder);
         if (known != watched_.end() && (known->second == Depth::Contents || depth == Depth::Entries))
             break;  // this folder and every one above are watched already
-        const Watched watched = watchFolder(folder, depth);
+        int watch = -1;
+        const Watched watched = watchFolder(folder, depth, watch);
         if (watched == Watched::Refused)
             return false;
         if (watched == Watched::Missing)
@@ -137,17 +162,34 @@ bool FolderWatch::watchFoldersAbove(const std::string& path) {
                     return false;
             }
         }
-        added.emplace_back(folder, depth);
+        added.push_back({folder, depth, watch});
         depth = Depth::Entries;
     }
     if (watched_.size() + added.size() > kMaxFolders)
         return false;
-    for (auto& [folder, watchedFor] : added) {
-        Depth& kept = watched_.try_emplace(std::move(folder), watchedFor).first->second;
-        if (watchedFor == Depth::Contents)
-            kept = Depth::Contents;
-    }
+    for (const Added& folder : added)
+        enter(folder.folder, folder.depth, folder.watch);
     return true;
+}
+
+bool FolderWatch::movesWatchedFolder(const inotify_event& event) const {
+    if (event.mask & (IN_Q_OVERFLOW | IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT))
+        return true;
+    if (!(event.mask & (IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO)) || event.len == 0)
+        return false;
+    const auto folders = foldersOf_.find(event.wd);
+    if (folders == foldersOf_.end())
+        return false;
+    const std::string_view name(event.name);
+    for (const std::string& folder : folders->second) {
+        std::string entry;
+        if (folder != ".")
+            entry = folder == "/" ? "/" : folder + "/";
+        entry.append(name);
+        if (watched_.count(entry) != 0)
+            return true;
+    }
+    return false;
 }
 
 bool FolderWatch::takeChanges() {
@@ -155,17 +197,21 @@ bool FolderWatch::takeChanges() {
         return false;
     alignas(inotify_event) char buffer[4096];
     bool changed = false;
+    bool moved = false;
     for (;;) {
         const ssize_t read = ::read(descriptor_, buffer, sizeof buffer);
-        if (read > 0) {
-            changed = true;
-            continue;
-        }
         if (read < 0 && errno == EINTR)
             continue;
-        break;  // nothing more (EAGAIN), or the queue cannot be read
+        if (read <= 0)
+            break;  // nothing more (EAGAIN), or the queue cannot be read
+        changed = true;
+        for (ssize_t at = 0; at + static_cast<ssize_t>(sizeof(inotify_event)) <= read;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            moved = moved || movesWatchedFolder(*event);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
     }
-    if (changed) {
+    if (moved) {
         close();
         open();
     }

@@ -18,17 +18,23 @@
 //   folders would be watched.
 // - takeChanges() reads every notice that arrived since it was last called,
 //   without waiting; true when there was any (or the kernel's queue ran
-//   over): something watched may have changed. Every watch is then dropped,
-//   since a folder renamed or replaced leaves watches on what its path no
-//   longer names; paths are watched afresh as they are asked about again. A
-//   change is noticed as soon as the call making it returns, in this process
-//   or any other.
+//   over): something watched may have changed. When a notice tells of a
+//   watched folder itself, or of an entry of a watched folder that is itself
+//   watched, being created, deleted or renamed (or the queue ran over), every
+//   watch is dropped, since a folder renamed or replaced leaves watches on
+//   what its path no longer names; paths are then watched afresh as they are
+//   asked about again. Notices of files changing keep the watches, which are
+//   costly to set on a busy folder. A change is noticed as soon as the call
+//   making it returns, in this process or any other.
 // - Watches last as long as the process. The module's one thread uses this.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <unordered_map>
+#include <vector>
+
+struct inotify_event;
 
 class FolderWatch {
   public:
@@ -53,12 +59,21 @@ class FolderWatch {
 
     void open();
     void close();
-    Watched watchFolder(const std::string& folder, Depth depth);
+    // Watches folder (when it exists) for the changes of depth; watch is
+    // then the kernel's number of the watch.
+    Watched watchFolder(const std::string& folder, Depth depth, int& watch);
     // Watches the folders holding path, from its own up to the root.
     bool watchFoldersAbove(const std::string& path);
+    void enter(const std::string& folder, Depth depth, int watch);
+    // Whether the notice tells of a watched folder moving or going (the
+    // folder itself, or its entry in a watched folder).
+    bool movesWatchedFolder(const inotify_event& event) const;
 
     int descriptor_ = -1;
     // What each folder (by its text) is watched for. A folder is entered only
     // once the folders above it are watched.
     std::unordered_map<std::string, Depth> watched_;
+    // The texts of the folders each watch stands for (a folder reached by two
+    // texts, "." and its full path, has one watch).
+    std::unordered_map<int, std::vector<std::string>> foldersOf_;
 };

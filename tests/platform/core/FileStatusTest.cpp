@@ -227,6 +227,28 @@ TEST_F(FileStatusTest, ChangesMadeElsewhereBetweenScopesAreSeen) {
     }
 }
 
+// A file written keeps the folders watched: what happens to the folders
+// afterwards is still seen.
+TEST_F(FileStatusTest, ChangesAfterAFileChangeAreSeenToo) {
+    temp.write("lib/data/a.txt", "one");
+    const fs::path file = temp.path() / "lib" / "data" / "a.txt";
+    const auto sizeInANewScope = [&] {
+        FileStatusScope scope;
+        const PathStatus status = pathStatus(file);
+        return status.kind == PathKind::File ? static_cast<int>(status.stamp.size) : -1;
+    };
+    EXPECT_EQ(sizeInANewScope(), 3);
+    std::ofstream(file) << "three";
+    EXPECT_EQ(sizeInANewScope(), 5);
+    fs::rename(temp.path() / "lib", temp.path() / "old");
+    EXPECT_EQ(sizeInANewScope(), -1);
+    fs::create_directories(temp.path() / "lib" / "data");
+    std::ofstream(file) << "ab";
+    EXPECT_EQ(sizeInANewScope(), 2);
+    std::ofstream(file) << "abcd";
+    EXPECT_EQ(sizeInANewScope(), 4);
+}
+
 TEST_F(FileStatusTest, AFileAppearingInAMissingFolderIsSeen) {
     const fs::path file = temp.path() / "new" / "deeper" / "a.txt";
     {
