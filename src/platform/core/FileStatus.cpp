@@ -89,7 +89,6 @@ Known& knownOf(Memo& kept, const std::string& path) {
 
 }  // namespace
 
-
 PathStatus pathStatus(const std::filesystem::path& path) {
     return pathStatus(path.native());
 }

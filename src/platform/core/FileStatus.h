@@ -12,9 +12,9 @@
 //   above it, on a local file system) and none is a symbolic link; otherwise
 //   it is forgotten. Paths are watched from the second outermost scope of
 //   the process on: setting watches costs more than asking once, so a
-//   process that evaluates once does not pay for them. When the next outermost scope opens, the memo is
-//   forgotten if any change was noticed in the watched folders since, or if
-//   the working folder is another one.
+//   process that evaluates once does not pay for them. When the next
+//   outermost scope opens, the memo is forgotten if any change was noticed
+//   in the watched folders since, or if the working folder is another one.
 // - Every change made through the core's own file functions (a write, a
 //   rename, a copy, a delete, a new folder: FileBytes.h, FileOperations.h)
 //   forgets everything remembered, so the module sees its own changes at once.

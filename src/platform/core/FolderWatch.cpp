@@ -17,13 +17,13 @@ namespace {
 // A folder's own entries: added, removed, renamed, or their attributes or
 // contents changed; and the folder itself renamed or deleted.
 constexpr std::uint32_t kContentsMask = IN_ATTRIB | IN_CLOSE_WRITE | IN_CREATE | IN_DELETE |
-                                        IN_DELETE_SELF | IN_MODIFY | IN_MOVE_SELF |
-                                        IN_MOVED_FROM | IN_MOVED_TO;
+                                        IN_DELETE_SELF | IN_MODIFY | IN_MOVE_SELF | IN_MOVED_FROM |
+                                        IN_MOVED_TO;
 // A folder on the way to a path: entries added, removed, renamed or their
 // attributes changed (permissions on the way decide whether a path can be
 // reached); and the folder itself renamed or deleted.
-constexpr std::uint32_t kEntriesMask = IN_ATTRIB | IN_CREATE | IN_DELETE | IN_DELETE_SELF |
-                                       IN_MOVE_SELF | IN_MOVED_FROM | IN_MOVED_TO;
+constexpr std::uint32_t kEntriesMask =
+    IN_ATTRIB | IN_CREATE | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF | IN_MOVED_FROM | IN_MOVED_TO;
 
 // File systems whose every change, made by any program on this machine,
 // reaches inotify. Network and user-space file systems are left out: a change
@@ -93,8 +93,7 @@ void FolderWatch::close() {
     foldersOf_.clear();
 }
 
-FolderWatch::Watched FolderWatch::watchFolder(const std::string& folder, Depth depth,
-                                              int& watch) {
+FolderWatch::Watched FolderWatch::watchFolder(const std::string& folder, Depth depth, int& watch) {
     const std::uint32_t mask = (depth == Depth::Contents ? kContentsMask : kEntriesMask);
     watch = ::inotify_add_watch(descriptor_, folder.c_str(), mask | IN_ONLYDIR | IN_MASK_ADD);
     if (watch >= 0)
@@ -142,7 +141,8 @@ bool FolderWatch::watchFoldersAbove(const std::string& path) {
     Depth depth = Depth::Contents;
     for (std::string folder = folderOf(path); !folder.empty(); folder = folderOf(folder)) {
         const auto known = watched_.find(folder);
-        if (known != watched_.end() && (known->second == Depth::Contents || depth == Depth::Entries))
+        if (known != watched_.end() &&
+            (known->second == Depth::Contents || depth == Depth::Entries))
             break;  // this folder and every one above are watched already
         int watch = -1;
         const Watched watched = watchFolder(folder, depth, watch);

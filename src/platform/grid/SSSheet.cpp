@@ -135,10 +135,9 @@ BOOL SSSetCellTag(HWND window, SS_COORD column, SS_COORD row, const Tvx_String& 
 }
 
 BOOL SSGetCellTag(HWND window, SS_COORD column, SS_COORD row, Tvx_String& tag) {
-    return readCell(window, column, row, tag,
-                    [](const grid::Sheet& sheet, int c, int r, std::wstring& out) {
-                        out = sheet.tag(c, r);
-                    });
+    return readCell(
+        window, column, row, tag,
+        [](const grid::Sheet& sheet, int c, int r, std::wstring& out) { out = sheet.tag(c, r); });
 }
 
 BOOL SSSetCellNote(HWND window, SS_COORD column, SS_COORD row, const Tvx_String& note) {
@@ -148,10 +147,9 @@ BOOL SSSetCellNote(HWND window, SS_COORD column, SS_COORD row, const Tvx_String&
 }
 
 BOOL SSGetCellNote(HWND window, SS_COORD column, SS_COORD row, Tvx_String& note) {
-    return readCell(window, column, row, note,
-                    [](const grid::Sheet& sheet, int c, int r, std::wstring& out) {
-                        out = sheet.note(c, r);
-                    });
+    return readCell(
+        window, column, row, note,
+        [](const grid::Sheet& sheet, int c, int r, std::wstring& out) { out = sheet.note(c, r); });
 }
 
 BOOL SSSetCellNoteIndicator(HWND window, int mode) {

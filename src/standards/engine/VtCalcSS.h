@@ -33,10 +33,10 @@
 #include <vector>
 
 #include "platform/core/ErrorStatus.h"
+#include "platform/core/FoldedNameIndex.h"
 #include "platform/core/Tvx_String.h"
 #include "platform/core/Tvx_StringArray.h"
 #include "spread/Tvx_Spread.h"
-#include "platform/core/FoldedNameIndex.h"
 #include "standards/engine/ReplaceWords.h"
 #include "standards/engine/SheetSections.h"
 #include "standards/engine/VtVarCells.h"

@@ -181,12 +181,11 @@ TEST_F(FileStatusTest, ChangesMadeElsewhereBetweenScopesAreSeen) {
          PathKind::Missing, 0},
         {"touched",
          [](const fs::path& root) {
-             fs::last_write_time(root / "lib/data/a.txt", fs::file_time_type::clock::now() -
-                                                                std::chrono::hours(1));
+             fs::last_write_time(root / "lib/data/a.txt",
+                                 fs::file_time_type::clock::now() - std::chrono::hours(1));
          },
          PathKind::File, 3},
-        {"folder renamed",
-         [](const fs::path& root) { fs::rename(root / "lib", root / "old"); },
+        {"folder renamed", [](const fs::path& root) { fs::rename(root / "lib", root / "old"); },
          PathKind::Missing, 0},
         {"folder replaced",
          [](const fs::path& root) {

@@ -111,13 +111,21 @@ TEST(Tvx_String, SearchIgnoringCaseFindsTheFirstWholeMatch) {
         int expected;
     };
     const Case cases[] = {
-        {L"aab_AAB", L"AAB", 0, 0}, {L"aab_AAB", L"AAB", 1, 4}, {L"aaB", L"ab", 0, 1},
-        {L"abc", L"ABCD", 0, -1},   {L"abcabd", L"ABD", 0, 3},  {L"x\u00C9y", L"\u00E9Y", 0, 1},
-        {L"tail", L"IL", 2, 2},     {L"tail", L"IL", 3, -1},    {L"ab", L"", 2, 2},
+        {L"aab_AAB", L"AAB", 0, 0},
+        {L"aab_AAB", L"AAB", 1, 4},
+        {L"aaB", L"ab", 0, 1},
+        {L"abc", L"ABCD", 0, -1},
+        {L"abcabd", L"ABD", 0, 3},
+        {L"x\u00C9y", L"\u00E9Y", 0, 1},
+        {L"tail", L"IL", 2, 2},
+        {L"tail", L"IL", 3, -1},
+        {L"ab", L"", 2, 2},
         // Candidates of either case that fail before the match, a first
         // character without case, a candidate too near the end.
-        {L"cAcCallChild", L"CALLCHILD", 0, 3}, {L"CxcallX", L"CALL", 0, 2},
-        {L"a_b_C", L"_c", 0, 3},               {L"xxC", L"ca", 0, -1},
+        {L"cAcCallChild", L"CALLCHILD", 0, 3},
+        {L"CxcallX", L"CALL", 0, 2},
+        {L"a_b_C", L"_c", 0, 3},
+        {L"xxC", L"ca", 0, -1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << Tvx_String(c.text).toUtf8() << " from " << c.start);

@@ -127,14 +127,14 @@ TEST(SheetCellLookupTest, AssigningASheetOverAnotherGivesItsCellsExactly) {
     using Layout = std::vector<Filled>;
     const Layout none;
     const Layout some = {{1, 1, L"a"}, {3, 1, L"b"}, {2, 3, L"c"}, {4, 4, L"d"}};
-    const Layout sameOtherTexts = {{1, 1, L"longer text a"}, {3, 1, L"B"}, {2, 3, L""},
-                                   {4, 4, L"d"}};
+    const Layout sameOtherTexts = {
+        {1, 1, L"longer text a"}, {3, 1, L"B"}, {2, 3, L""}, {4, 4, L"d"}};
     const Layout interleaved = {{2, 1, L"x"}, {3, 1, L"y"}, {1, 3, L"z"}, {4, 4, L"w"}};
     const Layout before = {{1, 1, L"a"}};
     const Layout after = {{4, 4, L"d"}, {1, 4, L"e"}};
     const std::pair<Layout, Layout> cases[] = {
-        {none, some},   {some, none},        {some, sameOtherTexts}, {some, interleaved},
-        {some, before}, {before, some},      {some, after},          {interleaved, some},
+        {none, some},   {some, none},   {some, sameOtherTexts}, {some, interleaved},
+        {some, before}, {before, some}, {some, after},          {interleaved, some},
     };
     const auto make = [](const Layout& layout) {
         Sheet sheet;

@@ -21,9 +21,7 @@ class DependencyIndex {
   public:
     static constexpr int kWideRangeColumns = 64;
 
-    explicit DependencyIndex(
-        std::pmr::memory_resource* memory = std::pmr::get_default_resource());
-
+    explicit DependencyIndex(std::pmr::memory_resource* memory = std::pmr::get_default_resource());
 
     void add(int formulaId, const std::vector<Area>& references);
     // Removes what add registered for the same id and references.
