@@ -12,8 +12,9 @@
 //   after the third round:      331-340 us, about 3,000 per second (the run
 //                               now hands over one general variable, as a
 //                               caller does)
-//   after the fourth round:     179-181 us with link-time optimisation (the
-//                               Release build's default), about 5,550 per
+//   after the fourth round:     179-194 us with link-time optimisation (the
+//                               Release build's default; the spread is the
+//                               machine's other load), 5,150-5,590 per
 //                               second; 190-205 us without it
 // Valgrind counts instructions per evaluation (a half-second run,
 // --toggle-collect of StartDlgStandardsSS, the first cold evaluation
