@@ -24,10 +24,6 @@ std::optional<FileStamp> folderStampOf(const std::filesystem::path& path) {
     return stampOf(path.native(), PathKind::Folder);
 }
 
-std::optional<FileStamp> fileStampOf(const std::string& path) {
-    return stampOf(path, PathKind::File);
-}
-
 std::optional<FileStamp> folderStampOf(const std::string& path) {
     return stampOf(path, PathKind::Folder);
 }

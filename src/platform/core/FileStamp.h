@@ -25,10 +25,15 @@ std::optional<FileStamp> fileStampOf(const std::filesystem::path& path);
 // The same for a folder (its time changes when entries are added, removed or
 // renamed); nothing when the path names no folder.
 std::optional<FileStamp> folderStampOf(const std::filesystem::path& path);
-// The same for a path given as its text (what path.native() holds), so that a
-// caller holding only the text builds no path object.
-std::optional<FileStamp> fileStampOf(const std::string& path);
+// The same for a folder given as its text (what path.native() holds), so
+// that a caller holding only the text builds no path object.
 std::optional<FileStamp> folderStampOf(const std::string& path);
+
+// Whether two stamps are of one file-system object (the same device and
+// inode), whatever its size and time.
+inline bool sameObject(const FileStamp& a, const FileStamp& b) {
+    return a.device == b.device && a.inode == b.inode;
+}
 
 // Whether a stamp will change with the file's next edit. File systems keep
 // modification times in coarse ticks, so a file written again within the tick

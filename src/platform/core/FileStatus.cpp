@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <utility>
 
 #include "platform/core/FolderWatch.h"
 
@@ -29,9 +28,8 @@ struct Memo {
     // Whether every path remembered is watched for changes, so that the memo
     // can outlive the scope.
     bool allWatched = true;
-    // The working folder the memo's relative paths were asked in: its device
-    // and inode.
-    std::pair<std::uint64_t, std::uint64_t> workingFolder;
+    // The working folder the memo's relative paths were asked in.
+    std::optional<FileStamp> workingFolder;
     std::uint64_t questions = 0;
 
     void forget() {
@@ -138,9 +136,9 @@ FileStatusScope::FileStatusScope() {
         return;
     // Statuses kept from the last scope hold while nothing watched changed
     // and relative paths still start in the same working folder.
-    const FileStamp working = ask(".", true).stamp;
-    const std::pair workingFolder{working.device, working.inode};
-    if (FolderWatch::instance().takeChanges() || workingFolder != kept.workingFolder)
+    const FileStamp workingFolder = ask(".", true).stamp;
+    if (FolderWatch::instance().takeChanges() || !kept.workingFolder ||
+        !sameObject(*kept.workingFolder, workingFolder))
         kept.forget();
     kept.workingFolder = workingFolder;
 }

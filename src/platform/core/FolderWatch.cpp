@@ -112,7 +112,7 @@ void FolderWatch::enter(const std::string& folder, Depth depth, int watch) {
 }
 
 bool FolderWatch::watchPath(const std::string& path) {
-    if (descriptor_ < 0 || path.empty() || !watchFoldersAbove(path))
+    if (descriptor_ < 0 || path.empty() || !watchFromFolder(folderOf(path)))
         return false;
     // The path itself, when it is a folder: its entries make its stamp.
     const auto known = watched_.find(path);
@@ -131,7 +131,7 @@ bool FolderWatch::watchPath(const std::string& path) {
     return false;
 }
 
-bool FolderWatch::watchFoldersAbove(const std::string& path) {
+bool FolderWatch::watchFromFolder(std::string first) {
     struct Added {
         std::string folder;
         Depth depth;
@@ -139,7 +139,7 @@ bool FolderWatch::watchFoldersAbove(const std::string& path) {
     };
     std::vector<Added> added;
     Depth depth = Depth::Contents;
-    for (std::string folder = folderOf(path); !folder.empty(); folder = folderOf(folder)) {
+    for (std::string folder = std::move(first); !folder.empty(); folder = folderOf(folder)) {
         const auto known = watched_.find(folder);
         if (known != watched_.end() &&
             (known->second == Depth::Contents || depth == Depth::Entries))
@@ -158,7 +158,7 @@ bool FolderWatch::watchFoldersAbove(const std::string& path) {
             if (char* real = ::realpath(folder.c_str(), nullptr)) {
                 const std::string target = real;
                 std::free(real);
-                if (target != folder && !watchFoldersAbove(target + "/."))
+                if (target != folder && !watchFromFolder(target))
                     return false;
             }
         }

@@ -62,8 +62,9 @@ class FolderWatch {
     // Watches folder (when it exists) for the changes of depth; watch is
     // then the kernel's number of the watch.
     Watched watchFolder(const std::string& folder, Depth depth, int& watch);
-    // Watches the folders holding path, from its own up to the root.
-    bool watchFoldersAbove(const std::string& path);
+    // Watches folder (the nearest existing one, for the changes that alter
+    // what lies below it) and every folder above it, up to the root.
+    bool watchFromFolder(std::string folder);
     void enter(const std::string& folder, Depth depth, int watch);
     // Whether the notice tells of a watched folder moving or going (the
     // folder itself, or its entry in a watched folder).

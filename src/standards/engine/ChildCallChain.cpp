@@ -22,7 +22,7 @@ bool sameSheetFile(const Tvx_String& a, const Tvx_String& b) {
     const PathStatus first = pathStatus(mapPathText(a));
     const PathStatus second = pathStatus(mapPathText(b));
     return first.kind != PathKind::Missing && second.kind != PathKind::Missing &&
-           first.stamp.device == second.stamp.device && first.stamp.inode == second.stamp.inode;
+           sameObject(first.stamp, second.stamp);
 }
 
 ChildCallScope::ChildCallScope(const Tvx_String& caller, const Tvx_String& child) {
